@@ -1,0 +1,14 @@
+#include "linguisticsbranches.h"
+
+#include "frame/exercisewindow.h"
+#include "frame/topic.h"
+#include "predicatekinds.h"
+
+namespace parta {
+
+std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int, Shell &shell)
+{
+    return createPredicateKindsWindow(shell);
+}
+
+} // namespace parta

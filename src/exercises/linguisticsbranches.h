@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+namespace parta {
+
+class Shell;
+
+// Form7 and Form8, the two variants of the branches-of-linguistics exercise.
+std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Shell &shell);
+
+} // namespace parta

@@ -1,0 +1,14 @@
+#include "predicatedash.h"
+
+#include "frame/exercisewindow.h"
+#include "frame/topic.h"
+#include "predicatekinds.h"
+
+namespace parta {
+
+std::unique_ptr<QWidget> createPredicateDashWindow(Shell &shell)
+{
+    return createPredicateKindsWindow(shell);
+}
+
+} // namespace parta

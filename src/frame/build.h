@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controlspecs.h"
+
+class QWidget;
+
+namespace parta {
+
+class Button;
+class DocumentView;
+class Label;
+class TextBox;
+
+// Builders that turn one row of a control table into a control of a window.
+// Controls are stacked in the order they are built: a later one lies above.
+Label *addLabel(QWidget *window, const LabelSpec &spec);
+Button *addButton(QWidget *window, const ButtonSpec &spec);
+TextBox *addTextBox(QWidget *window, const TextBoxSpec &spec);
+DocumentView *addDocument(QWidget *window, const DocumentSpec &spec);
+
+// Colour setters through the palette roles that the controls paint with.
+void setBackground(QWidget *control, const QColor &color);
+void setForeground(QWidget *control, const QColor &color);
+
+} // namespace parta

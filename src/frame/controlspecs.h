@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/fonts.h"
+#include "core/palette.h"
+#include "core/twips.h"
+
+#include <optional>
+
+namespace parta {
+
+// One row of a window's control table each. Positions are in twips, captions
+// are UTF-8 and used exactly as written.
+
+enum class Align { Left, Centre, Right };
+
+struct LabelSpec {
+    const char *name = "";
+    TwipsRect rect;
+    const char *caption = "";
+    FontSpec font;
+    std::optional<Rgb> background; // none: transparent
+    Rgb text = {0, 0, 0};
+    bool border = false;
+    Align alignment = Align::Left;
+    bool helpCursor = false; // the arrow with a question mark
+};
+
+struct ButtonSpec {
+    const char *name = "";
+    TwipsRect rect;
+    const char *caption = "";
+    FontSpec font;
+    Rgb face = {192, 192, 192};
+    bool helpCursor = false;
+};
+
+struct TextBoxSpec {
+    const char *name = "";
+    TwipsRect rect;
+    const char *text = "";
+    FontSpec font;
+    Rgb background = {255, 255, 255};
+    Rgb textColor = {0, 0, 0};
+    Align alignment = Align::Left;
+    bool border = true;
+    const char *toolTip = nullptr;
+    int maxLength = 0; // 0: no limit
+};
+
+struct DocumentSpec {
+    const char *name = "";
+    TwipsRect rect;
+    Rgb background = {255, 255, 255};
+    const char *picture = nullptr; // a resource path
+};
+
+} // namespace parta

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "controlspecs.h"
+#include "window.h"
+
+#include <array>
+#include <optional>
+
+namespace parta {
+
+enum class ExerciseKind {
+    VariantChooser,  // Form5: "Задание" only picks the window of a variant
+    WindowSwitching, // each variant is a window of its own; "Задание" moves among them
+    SingleTask,      // one task; "Выполнить заново" resets it
+    InWindow,        // "Задание" loads the variant into the window itself
+};
+
+// Which reading of the variant field selects the variant.
+enum class Reading { WholeText, LeadingNumber };
+
+// What the variant field is set to at each step; null where the step leaves it.
+struct FieldRewrites {
+    const char *onNewTask = nullptr;
+    const char *onCheck = nullptr;
+    const char *onMainWindow = nullptr;
+    const char *onNextTask = nullptr;
+};
+
+// How one exercise window departs from the others: the rows of the windows'
+// comparison table.
+struct FrameRules {
+    ExerciseKind kind = ExerciseKind::InWindow;
+    int variants = 1;
+    std::array<int, 3> variantWindows = {}; // the window of each variant, where they are windows
+    int ownVariant = 0;                     // the variant this window shows, for window-switching
+    Reading selection = Reading::WholeText;
+    FieldRewrites field;
+    bool checkEnabledFirst = true; // "Проверить" when the window is first shown
+    int nextWindow = 0;            // 0: the button is "Выход" and ends the program
+    int helpWindow = 0;
+    int ruleWindow = 0; // 0: the window has no "Правило"
+};
+
+// The footer and the other frame controls of one window, as its table places them.
+struct FrameLayout {
+    std::optional<LabelSpec> loadedVariant; // hidden behind another control
+    ButtonSpec newTask;                     // "Задание" or "Выполнить заново"
+    std::optional<LabelSpec> variantCaption;
+    std::optional<TextBoxSpec> variantField;
+    std::optional<ButtonSpec> check;
+    std::optional<LabelSpec> errorsCaption;
+    std::optional<LabelSpec> errorCounter;
+    ButtonSpec next; // "Следующее задание" or "Выход"
+    ButtonSpec mainWindow;
+    LabelSpec help;
+    std::optional<ButtonSpec> rule;
+};
+
+struct ExerciseSpec {
+    WindowSpec window;
+    FrameLayout layout;
+    FrameRules rules;
+    const char *firstFocus = nullptr; // the control that has the focus when first shown
+};
+
+// The help label of every exercise window looks the same.
+inline constexpr FontSpec helpLabelFont = {Face::Georgia, 14.25, Weight::Bold, true};
+
+constexpr LabelSpec helpLabel(const char *name, TwipsRect rect)
+{
+    return {.name = name, .rect = rect, .caption = "Справка", .font = helpLabelFont, .border = true,
+            .alignment = Align::Centre, .helpCursor = true};
+}
+
+} // namespace parta
