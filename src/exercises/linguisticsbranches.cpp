@@ -2,13 +2,111 @@
 
 #include "frame/exercisewindow.h"
 #include "frame/topic.h"
-#include "predicatekinds.h"
+
+#include <array>
 
 namespace parta {
 
-std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int, Shell &shell)
+namespace {
+
+constexpr Rgb windowBackground = {0, 255, 255};
+constexpr std::array<int, 3> variantWindows = {7, 8};
+
+// Where the two variant windows differ from each other.
+struct VariantWindow {
+    WindowSpec window;
+    const char *fieldText;
+    const char *fieldToolTip;
+    FieldRewrites field;
+    const char *firstFocus;
+};
+
+const std::array<VariantWindow, 2> variantWindowTable = {{
+    {{7, "Разделы науки о языке, вариант I", fullSizeClient, windowBackground, TitleBar::Fixed,
+      WindowIcon::Menu},
+     "1",
+     "Текстовое поле для ввода номера варианта",
+     {.onNewTask = "1", .onCheck = "1", .onNextTask = "1"},
+     "Command4"},
+    {{8, "Разделы науки о языке, вариант II", fullSizeClient, windowBackground, TitleBar::Fixed,
+      WindowIcon::Menu},
+     "2",
+     nullptr,
+     {.onNewTask = "2", .onMainWindow = "2", .onNextTask = "2"},
+     "Text6"},
+}};
+
+ExerciseSpec variantSpec(const VariantWindow &v, int variant)
 {
-    return createPredicateKindsWindow(shell);
+    return {
+        v.window,
+        {
+            .newTask = {"Command2(0)",
+                        {240, 7320, 1935, 735},
+                        "Задание",
+                        {Face::Georgia, 18, Weight::Bold},
+                        {128, 128, 255}},
+            .variantCaption = LabelSpec{.name = "Label5",
+                                        .rect = {2280, 7200, 975, 255},
+                                        .caption = "Вариант",
+                                        .font = {Face::MsSansSerif, 9.75},
+                                        .background = Rgb{192, 255, 255},
+                                        .alignment = Align::Centre},
+            .variantField = TextBoxSpec{.name = "Text2",
+                                        .rect = {2400, 7440, 735, 615},
+                                        .text = v.fieldText,
+                                        .font = {Face::MsSansSerif, 18},
+                                        .background = {255, 255, 192},
+                                        .alignment = Align::Centre,
+                                        .toolTip = v.fieldToolTip},
+            .check = ButtonSpec{"Command4",
+                                {3480, 7320, 1815, 735},
+                                "Проверить",
+                                {Face::TimesNewRoman, 15.75, Weight::Bold},
+                                {255, 255, 0}},
+            .errorsCaption = LabelSpec{.name = "Label4",
+                                       .rect = {5400, 7320, 1215, 720},
+                                       .caption = "Ошибки:",
+                                       .font = {Face::TimesNewRoman, 14.25, Weight::Bold},
+                                       .background = Rgb{255, 128, 0},
+                                       .alignment = Align::Centre},
+            .errorCounter = LabelSpec{.name = "Lbl",
+                                      .rect = {6600, 7320, 855, 735},
+                                      .font = {Face::MsSansSerif, 18},
+                                      .background = Rgb{192, 255, 192},
+                                      .border = true,
+                                      .alignment = Align::Centre},
+            .next = {"Command3",
+                     {7800, 7320, 1815, 735},
+                     "Следующее задание",
+                     {Face::TimesNewRoman, 15.75, Weight::Bold},
+                     {255, 128, 255}},
+            .mainWindow = {"Command1(1)",
+                           {9840, 7320, 1695, 735},
+                           "Главное окно",
+                           {Face::MsReferenceSansSerif, 14.25, Weight::Bold},
+                           {255, 128, 128}},
+            .help = helpLabel("Label13", {240, 1920, 1545, 510}),
+        },
+        {.kind = ExerciseKind::WindowSwitching,
+         .variants = 2,
+         .variantWindows = variantWindows,
+         .ownVariant = variant,
+         .selection = Reading::WholeText,
+         .field = v.field,
+         .nextWindow = 13,
+         .helpWindow = 32},
+        v.firstFocus,
+    };
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Shell &shell)
+{
+    const int variant = number - variantWindows[0] + 1;
+    const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
+    return std::make_unique<ExerciseWindow>(shell, variantSpec(v, variant), std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

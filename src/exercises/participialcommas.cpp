@@ -2,13 +2,63 @@
 
 #include "frame/exercisewindow.h"
 #include "frame/topic.h"
-#include "predicatekinds.h"
 
 namespace parta {
 
+namespace {
+
+const ExerciseSpec form13 = {
+    {13, " Выделение причастного оборота запятыми", fullSizeClient, {255, 192, 255}},
+    {
+        .newTask = {"Command2(0)",
+                    {360, 7320, 2535, 735},
+                    "Выполнить заново",
+                    {Face::TimesNewRoman, 15.75, Weight::Bold},
+                    {7, 174, 245}},
+        .check = ButtonSpec{"Command4",
+                            {3120, 7320, 1935, 735},
+                            "Проверить",
+                            {Face::TimesNewRoman, 17.25, Weight::Bold},
+                            {207, 77, 251}},
+        .errorsCaption = LabelSpec{.name = "Label4",
+                                   .rect = {5280, 7320, 1215, 720},
+                                   .caption = "Ошибки:",
+                                   .font = {Face::MsSansSerif, 13.5},
+                                   .background = Rgb{255, 255, 0},
+                                   .alignment = Align::Centre},
+        .errorCounter = LabelSpec{.name = "Lbl",
+                                  .rect = {6480, 7320, 735, 735},
+                                  .font = {Face::MsSansSerif, 18},
+                                  .background = Rgb{192, 255, 192},
+                                  .border = true,
+                                  .alignment = Align::Centre},
+        .next = {"Command3",
+                 {7560, 7320, 1815, 735},
+                 "Следующее задание",
+                 {Face::TimesNewRoman, 15.75, Weight::Bold},
+                 {255, 128, 0}},
+        .mainWindow = {"Command1(1)",
+                       {9600, 7320, 1815, 735},
+                       "Главное окно",
+                       {Face::TimesNewRoman, 15.75, Weight::Bold},
+                       {128, 128, 255}},
+        .help = helpLabel("Label13", {480, 6480, 1545, 510}),
+        .rule = ButtonSpec{"Command5",
+                           {4560, 6480, 2055, 465},
+                           " Правило",
+                           {Face::Sylfaen, 18, Weight::Bold},
+                           {0, 192, 0},
+                           true},
+    },
+    {.kind = ExerciseKind::SingleTask, .variants = 1, .nextWindow = 16, .helpWindow = 35, .ruleWindow = 6},
+    "Command1(1)",
+};
+
+} // namespace
+
 std::unique_ptr<QWidget> createParticipialCommasWindow(Shell &shell)
 {
-    return createPredicateKindsWindow(shell);
+    return std::make_unique<ExerciseWindow>(shell, form13, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

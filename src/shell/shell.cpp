@@ -63,7 +63,6 @@ void Shell::show(int number)
 {
     if (QWidget *w = window(number)) {
         w->show();
-        w->raise();
         w->activateWindow();
     }
 }

@@ -1,0 +1,104 @@
+#include "support/shelltest.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+namespace parta::test {
+
+void ShellTest::init()
+{
+    program = std::make_unique<Shell>();
+    program->start();
+}
+
+void ShellTest::cleanup()
+{
+    program.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *ShellTest::control(int number, const QString &name)
+{
+    QWidget *w = window(number);
+    QWidget *found = w ? w->findChild<QWidget *>(name) : nullptr;
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("Form%1 has no control %2").arg(number).arg(name)), __FILE__, __LINE__);
+    return found;
+}
+
+void ShellTest::click(int number, const QString &name)
+{
+    QWidget *target = control(number, name);
+    if (!target)
+        return;
+    if (!target->isVisible()) {
+        QTest::qFail(qPrintable(QStringLiteral("%1 of Form%2 is not on screen").arg(name).arg(number)), __FILE__,
+                     __LINE__);
+        return;
+    }
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+void ShellTest::type(int number, const QString &name, const QString &value)
+{
+    auto *box = qobject_cast<QLineEdit *>(control(number, name));
+    if (box)
+        box->setText(value);
+}
+
+QString ShellTest::text(int number, const QString &name)
+{
+    QWidget *target = control(number, name);
+    if (auto *box = qobject_cast<QLineEdit *>(target))
+        return box->text();
+    if (auto *label = qobject_cast<QLabel *>(target))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(target))
+        return button->text();
+    return {};
+}
+
+bool ShellTest::isShown(int number)
+{
+    return program->exists(number) && program->window(number)->isVisible();
+}
+
+bool ShellTest::isEnabled(int number, const QString &name)
+{
+    QWidget *target = control(number, name);
+    return target && target->isEnabled();
+}
+
+QList<int> ShellTest::shownWindows()
+{
+    QList<int> shown;
+    for (int n = 1; n <= Shell::windowCount; ++n) {
+        if (isShown(n))
+            shown.append(n);
+    }
+    return shown;
+}
+
+QColor ShellTest::background(const QWidget *target)
+{
+    if (qobject_cast<const QLineEdit *>(target))
+        return target->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(target))
+        return target->palette().color(QPalette::Button);
+    return target->palette().color(QPalette::Window);
+}
+
+QColor ShellTest::foreground(const QWidget *target)
+{
+    if (qobject_cast<const QLineEdit *>(target))
+        return target->palette().color(QPalette::Text);
+    if (qobject_cast<const QAbstractButton *>(target))
+        return target->palette().color(QPalette::ButtonText);
+    return target->palette().color(QPalette::WindowText);
+}
+
+} // namespace parta::test

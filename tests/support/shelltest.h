@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/shell.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace parta::test {
+
+// A fresh program for every test function, and the few things a pupil does
+// with it: click a control, type into a box, look at colours and windows.
+class ShellTest : public QObject {
+    Q_OBJECT
+protected:
+    Shell &shell() { return *program; }
+    QWidget *window(int number) { return program->window(number); }
+    // The control of a window by its name; fails the test when it is not there.
+    QWidget *control(int number, const QString &name);
+
+    // A left click on a visible control, as the pupil makes it.
+    void click(int number, const QString &name);
+    // Replaces the text of a text box, as typing or pasting would.
+    void type(int number, const QString &name, const QString &text);
+    QString text(int number, const QString &name);
+    bool isShown(int number);
+    bool isEnabled(int number, const QString &name);
+    // The numbers of the windows on screen, in ascending order.
+    QList<int> shownWindows();
+
+    // The colours a control paints its face and its text with.
+    static QColor background(const QWidget *control);
+    static QColor foreground(const QWidget *control);
+
+protected Q_SLOTS:
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<Shell> program;
+};
+
+} // namespace parta::test
