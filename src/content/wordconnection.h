@@ -11,8 +11,8 @@ struct Phrase {
 };
 
 struct WordConnectionVariant {
-    const char *header;   // the header picture naming the type of connection
-    const char *taskText; // the task above the phrases
+    const char *header;             // the header picture naming the type of connection
+    const char *taskText;           // the task above the phrases
     std::array<Phrase, 16> phrases; // l1 to l16
 };
 

@@ -21,7 +21,8 @@ constexpr std::array<FaceSubstitute, 11> table = {{
     {Face::BookmanOldStyle, "Bookman Old Style", "URW Bookman", nullptr, false, "fonts-urw-base35"},
     {Face::MonotypeCorsiva, "Monotype Corsiva", "Z003", nullptr, false, "fonts-urw-base35"},
     {Face::Sylfaen, "Sylfaen", "PT Serif", nullptr, false, "fonts-paratype"},
-    {Face::MsReferenceSansSerif, "MS Reference Sans Serif", "DejaVu Sans", nullptr, false, "fonts-dejavu-core"},
+    {Face::MsReferenceSansSerif, "MS Reference Sans Serif", "DejaVu Sans", nullptr, false,
+     "fonts-dejavu-core"},
 }};
 
 QFont::Weight qtWeight(Weight weight)
@@ -46,7 +47,8 @@ std::span<const FaceSubstitute> fontTable()
 
 const FaceSubstitute &substituteFor(Face face)
 {
-    return *std::find_if(table.begin(), table.end(), [face](const FaceSubstitute &row) { return row.face == face; });
+    return *std::find_if(table.begin(), table.end(),
+                         [face](const FaceSubstitute &row) { return row.face == face; });
 }
 
 void registerFontSubstitutions()

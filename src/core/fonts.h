@@ -35,10 +35,10 @@ struct FontSpec {
 // One row of the fonts table: which installed family stands in for a face.
 struct FaceSubstitute {
     Face face;
-    const char *faceName;     // the name the designer used
-    const char *family;       // the installed family with Cyrillic that replaces it
-    const char *boldFamily;   // the family for the bold weights, when it differs
-    bool alwaysBold;          // the substitute is the bold face of its family
+    const char *faceName;      // the name the designer used
+    const char *family;        // the installed family with Cyrillic that replaces it
+    const char *boldFamily;    // the family for the bold weights, when it differs
+    bool alwaysBold;           // the substitute is the bold face of its family
     const char *debianPackage; // where the family comes from
 };
 

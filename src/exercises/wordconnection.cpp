@@ -42,14 +42,25 @@ public:
 
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label3", .rect = {240, 120, 11175, 855}, .caption = "Связь слов в словосочетаниях",
-                          .font = {Face::TimesNewRoman, 26.25, Weight::Bold}, .background = Rgb{255, 255, 0},
-                          .text = {0, 0, 255}, .border = true, .alignment = Align::Centre});
-        addLabel(window, {.name = "Label1", .rect = {120, 1200, 1695, 495}, .caption = "Задание:",
-                          .font = {Face::MsSansSerif, 18}, .background = Rgb{0, 255, 255}, .border = true});
-        auto *instruction = addLabel(window, {.name = "Label2(0)", .rect = {1800, 1080, 9855, 1095},
+        addLabel(window, {.name = "Label3",
+                          .rect = {240, 120, 11175, 855},
+                          .caption = "Связь слов в словосочетаниях",
+                          .font = {Face::TimesNewRoman, 26.25, Weight::Bold},
+                          .background = Rgb{255, 255, 0},
+                          .text = {0, 0, 255},
+                          .border = true,
+                          .alignment = Align::Centre});
+        addLabel(window, {.name = "Label1",
+                          .rect = {120, 1200, 1695, 495},
+                          .caption = "Задание:",
+                          .font = {Face::MsSansSerif, 18},
+                          .background = Rgb{0, 255, 255},
+                          .border = true});
+        auto *instruction = addLabel(window, {.name = "Label2(0)",
+                                              .rect = {1800, 1080, 9855, 1095},
                                               .caption = content::wordConnectionInstruction,
-                                              .font = {Face::TimesNewRoman, 14.25}, .background = Rgb{255, 192, 255}});
+                                              .font = {Face::TimesNewRoman, 14.25},
+                                              .background = Rgb{255, 192, 255}});
         // The instruction opens the help window too, as its "Справка" does.
         QObject::connect(instruction, &Label::clicked, instruction, [this] { shell.popUp(30); });
     }
@@ -61,22 +72,41 @@ private:
 const ExerciseSpec chooserSpec = {
     {5, "Связь слов в словосочетаниях", fullSizeClient, windowBackground, TitleBar::Fixed, WindowIcon::Menu},
     {
-        .newTask = {"Command2(0)", {360, 7320, 1935, 735}, "Задание", {Face::Georgia, 18, Weight::Bold},
+        .newTask = {"Command2(0)",
+                    {360, 7320, 1935, 735},
+                    "Задание",
+                    {Face::Georgia, 18, Weight::Bold},
                     {0, 192, 192}},
-        .variantCaption = LabelSpec{.name = "Label5", .rect = {2400, 7200, 975, 255}, .caption = "Вариант",
-                                    .font = {Face::MsSansSerif, 9.75}, .background = Rgb{255, 192, 255},
+        .variantCaption = LabelSpec{.name = "Label5",
+                                    .rect = {2400, 7200, 975, 255},
+                                    .caption = "Вариант",
+                                    .font = {Face::MsSansSerif, 9.75},
+                                    .background = Rgb{255, 192, 255},
                                     .alignment = Align::Centre},
-        .variantField = TextBoxSpec{.name = "Text2", .rect = {2520, 7440, 735, 615}, .text = "1",
-                                    .font = {Face::MsSansSerif, 18}, .background = {192, 255, 192},
+        .variantField = TextBoxSpec{.name = "Text2",
+                                    .rect = {2520, 7440, 735, 615},
+                                    .text = "1",
+                                    .font = {Face::MsSansSerif, 18},
+                                    .background = {192, 255, 192},
                                     .alignment = Align::Centre},
-        .next = {"Command3", {7800, 7320, 1935, 735}, "Следующее задание", {Face::Georgia, 14.25, Weight::Bold},
+        .next = {"Command3",
+                 {7800, 7320, 1935, 735},
+                 "Следующее задание",
+                 {Face::Georgia, 14.25, Weight::Bold},
                  {0, 255, 0}},
-        .mainWindow = {"Command1(0)", {9960, 7320, 1695, 735}, "Главное окно", {Face::Georgia, 15.75, Weight::Bold},
+        .mainWindow = {"Command1(0)",
+                       {9960, 7320, 1695, 735},
+                       "Главное окно",
+                       {Face::Georgia, 15.75, Weight::Bold},
                        {0, 192, 0}},
         .help = helpLabel("Label2(1)", {120, 2040, 1545, 510}),
     },
-    {.kind = ExerciseKind::VariantChooser, .variants = 3, .variantWindows = variantWindows,
-     .selection = Reading::WholeText, .nextWindow = 14, .helpWindow = 30},
+    {.kind = ExerciseKind::VariantChooser,
+     .variants = 3,
+     .variantWindows = variantWindows,
+     .selection = Reading::WholeText,
+     .nextWindow = 14,
+     .helpWindow = 30},
     "Text2",
 };
 
@@ -93,15 +123,20 @@ public:
     {
         addDocument(window, {"OLE1", {240, 120, 11445, 705}, {128, 255, 128}, content.header});
         addLabel(window, taskCaption);
-        addLabel(window, {.name = "Label2", .rect = {1800, 960, 7815, 495}, .caption = content.taskText,
-                          .font = {Face::TimesNewRoman, 14.25}, .background = Rgb{255, 192, 255}});
+        addLabel(window, {.name = "Label2",
+                          .rect = {1800, 960, 7815, 495},
+                          .caption = content.taskText,
+                          .font = {Face::TimesNewRoman, 14.25},
+                          .background = Rgb{255, 192, 255}});
         for (std::size_t i = 0; i < content.phrases.size(); ++i) {
             const int column = static_cast<int>(i) / 8;
             const int row = static_cast<int>(i) % 8;
             const std::string name = "l" + std::to_string(i + 1);
-            auto *phrase = addLabel(window, {.name = name.c_str(), .rect = {240 + 6000 * column, 1560 + 720 * row, 5415, 495},
+            auto *phrase = addLabel(window, {.name = name.c_str(),
+                                             .rect = {240 + 6000 * column, 1560 + 720 * row, 5415, 495},
                                              .caption = content.phrases[i].caption,
-                                             .font = {Face::TimesNewRoman, 20.25}, .background = Rgb{255, 255, 0}});
+                                             .font = {Face::TimesNewRoman, 20.25},
+                                             .background = Rgb{255, 255, 0}});
             QObject::connect(phrase, &Label::clicked, phrase, [phrase] { toggle(phrase); });
             phrases.push_back(phrase);
         }
@@ -156,8 +191,11 @@ struct VariantWindow {
     const char *firstFocus;
 };
 
-constexpr LabelSpec plainTaskCaption = {.name = "Label1", .rect = {120, 960, 1695, 495}, .caption = "Задание:",
-                                        .font = {Face::MsSansSerif, 18}, .background = Rgb{0, 255, 255},
+constexpr LabelSpec plainTaskCaption = {.name = "Label1",
+                                        .rect = {120, 960, 1695, 495},
+                                        .caption = "Задание:",
+                                        .font = {Face::MsSansSerif, 18},
+                                        .background = Rgb{0, 255, 255},
                                         .border = true};
 constexpr FontSpec newTaskFont = {Face::TimesNewRoman, 20.25, Weight::Bold};
 constexpr Rgb newTaskFace = {0, 192, 192};
@@ -170,7 +208,11 @@ const std::array<VariantWindow, 3> variantWindowTable = {{
      {"Command2", {240, 7320, 2055, 735}, "Задание", newTaskFont, newTaskFace},
      6840,
      {"Command3", nextRect, "Следующее задание", {Face::TimesNewRoman, 15.75}, {128, 128, 255}},
-     {"Command1(0)", mainWindowRect, "Главное окно", {Face::TimesNewRoman, 18, Weight::Bold}, {128, 128, 255}},
+     {"Command1(0)",
+      mainWindowRect,
+      "Главное окно",
+      {Face::TimesNewRoman, 18, Weight::Bold},
+      {128, 128, 255}},
      {.onNewTask = "1", .onMainWindow = "1", .onNextTask = "1"},
      31,
      "Command1(0)"},
@@ -179,14 +221,23 @@ const std::array<VariantWindow, 3> variantWindowTable = {{
      {"Command2(0)", {360, 7320, 1935, 735}, "Задание", newTaskFont, newTaskFace},
      6910,
      {"Command3", nextRect, "Следующее задание", {Face::MsSansSerif, 13.5}, {0, 255, 0}},
-     {"Command1(0)", mainWindowRect, "Главное окно", {Face::MsReferenceSansSerif, 14.25, Weight::Bold}, {0, 192, 0}},
+     {"Command1(0)",
+      mainWindowRect,
+      "Главное окно",
+      {Face::MsReferenceSansSerif, 14.25, Weight::Bold},
+      {0, 192, 0}},
      {.onNewTask = "2", .onMainWindow = "2", .onNextTask = "2"},
      33,
      "Text2"},
     {{11, "Связь слов в словосочетаниях, вариант III", fullSizeClient, windowBackground},
-     {.name = "Label1", .rect = {120, 960, 1695, 495}, .caption = "Задание:",
-      .font = {Face::TimesNewRoman, 20.25, Weight::Bold}, .background = Rgb{0, 255, 255}, .text = {128, 0, 0},
-      .border = true, .alignment = Align::Right},
+     {.name = "Label1",
+      .rect = {120, 960, 1695, 495},
+      .caption = "Задание:",
+      .font = {Face::TimesNewRoman, 20.25, Weight::Bold},
+      .background = Rgb{0, 255, 255},
+      .text = {128, 0, 0},
+      .border = true,
+      .alignment = Align::Right},
      {"Command2(0)", {360, 7320, 1935, 735}, "Задание", newTaskFont, newTaskFace},
      6910,
      {"Command3", nextRect, "Следующее задание", {Face::TimesNewRoman, 15.75}, {0, 255, 0}},
@@ -203,29 +254,54 @@ ExerciseSpec variantSpec(const VariantWindow &v, int variant)
         v.window,
         {
             .newTask = v.newTask,
-            .variantCaption = LabelSpec{.name = "Label5", .rect = {2400, 7200, 975, 255}, .caption = "Вариант",
-                                        .font = {Face::MsSansSerif, 9.75}, .background = Rgb{255, 192, 255},
+            .variantCaption = LabelSpec{.name = "Label5",
+                                        .rect = {2400, 7200, 975, 255},
+                                        .caption = "Вариант",
+                                        .font = {Face::MsSansSerif, 9.75},
+                                        .background = Rgb{255, 192, 255},
                                         .alignment = Align::Centre},
-            .variantField = TextBoxSpec{.name = "Text2", .rect = {2520, 7440, 735, 615},
-                                        .text = ownNumbers[variant - 1], .font = {Face::MsSansSerif, 18},
-                                        .background = {192, 255, 192}, .alignment = Align::Centre},
-            .check = ButtonSpec{"Command4", {3480, 7320, 1815, 735}, "Проверить", {Face::TimesNewRoman, 18},
+            .variantField = TextBoxSpec{.name = "Text2",
+                                        .rect = {2520, 7440, 735, 615},
+                                        .text = ownNumbers[variant - 1],
+                                        .font = {Face::MsSansSerif, 18},
+                                        .background = {192, 255, 192},
+                                        .alignment = Align::Centre},
+            .check = ButtonSpec{"Command4",
+                                {3480, 7320, 1815, 735},
+                                "Проверить",
+                                {Face::TimesNewRoman, 18},
                                 {255, 128, 0}},
-            .errorsCaption = LabelSpec{.name = "Label3", .rect = {5640, 7320, 1275, 735}, .caption = "Ошибки:",
-                                       .font = {Face::TimesNewRoman, 15.75}, .background = Rgb{0, 255, 255},
+            .errorsCaption = LabelSpec{.name = "Label3",
+                                       .rect = {5640, 7320, 1275, 735},
+                                       .caption = "Ошибки:",
+                                       .font = {Face::TimesNewRoman, 15.75},
+                                       .background = Rgb{0, 255, 255},
                                        .alignment = Align::Centre},
-            .errorCounter = LabelSpec{.name = "Label4", .rect = {v.errorCounterLeft, 7320, 735, 735},
-                                      .font = {Face::MsSansSerif, 18}, .background = Rgb{255, 192, 255},
-                                      .border = true, .alignment = Align::Centre},
+            .errorCounter = LabelSpec{.name = "Label4",
+                                      .rect = {v.errorCounterLeft, 7320, 735, 735},
+                                      .font = {Face::MsSansSerif, 18},
+                                      .background = Rgb{255, 192, 255},
+                                      .border = true,
+                                      .alignment = Align::Centre},
             .next = v.next,
             .mainWindow = v.mainWindow,
             .help = helpLabel("Label13", {360, 240, 1545, 510}),
-            .rule = ButtonSpec{"Command5", {9720, 1080, 2055, 375}, "Правило",
-                               {Face::MonotypeCorsiva, 15.75, Weight::Bold, true}, {128, 255, 255}, true},
+            .rule = ButtonSpec{"Command5",
+                               {9720, 1080, 2055, 375},
+                               "Правило",
+                               {Face::MonotypeCorsiva, 15.75, Weight::Bold, true},
+                               {128, 255, 255},
+                               true},
         },
-        {.kind = ExerciseKind::WindowSwitching, .variants = 3, .variantWindows = variantWindows,
-         .ownVariant = variant, .selection = Reading::WholeText, .field = v.field, .nextWindow = 14,
-         .helpWindow = v.helpWindow, .ruleWindow = 12},
+        {.kind = ExerciseKind::WindowSwitching,
+         .variants = 3,
+         .variantWindows = variantWindows,
+         .ownVariant = variant,
+         .selection = Reading::WholeText,
+         .field = v.field,
+         .nextWindow = 14,
+         .helpWindow = v.helpWindow,
+         .ruleWindow = 12},
         v.firstFocus,
     };
 }
@@ -251,7 +327,8 @@ std::unique_ptr<QWidget> createWordConnectionWindow(int number, Shell &shell)
 {
     const int variant = wordConnectionVariantOf(number);
     const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
-    auto topic = std::make_unique<WordConnectionTopic>(content::wordConnectionVariant(variant), v.taskCaption);
+    auto topic =
+        std::make_unique<WordConnectionTopic>(content::wordConnectionVariant(variant), v.taskCaption);
     return std::make_unique<ExerciseWindow>(shell, variantSpec(v, variant), std::move(topic));
 }
 

@@ -68,8 +68,13 @@ inline constexpr FontSpec helpLabelFont = {Face::Georgia, 14.25, Weight::Bold, t
 
 constexpr LabelSpec helpLabel(const char *name, TwipsRect rect)
 {
-    return {.name = name, .rect = rect, .caption = "Справка", .font = helpLabelFont, .border = true,
-            .alignment = Align::Centre, .helpCursor = true};
+    return {.name = name,
+            .rect = rect,
+            .caption = "Справка",
+            .font = helpLabelFont,
+            .border = true,
+            .alignment = Align::Centre,
+            .helpCursor = true};
 }
 
 } // namespace parta

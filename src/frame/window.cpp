@@ -39,7 +39,8 @@ Window::Window(const WindowSpec &spec) : QWidget(nullptr), windowNumber(spec.num
     setAutoFillBackground(true);
     setBackground(this, spec.background.toColor());
 
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     switch (spec.titleBar) {
     case TitleBar::Fixed:
         flags |= Qt::WindowMinimizeButtonHint;

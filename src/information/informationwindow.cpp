@@ -39,18 +39,31 @@ constexpr std::array<InformationWindow, 24> windows = {{
     rule(12, "Правило", {6240, 5010}, {128, 255, 255},
          {"Command1", {4560, 4200, 1455, 495}, "ОК", {Face::MsSansSerif, 13.5}, {255, 0, 255}}),
     rule(6, "Правило", {6150, 4560}, {0, 255, 255},
-         {"Command1", {4200, 3720, 1695, 495}, "OK", {Face::TimesNewRoman, 15.75, Weight::Bold}, {255, 128, 255}},
+         {"Command1",
+          {4200, 3720, 1695, 495},
+          "OK",
+          {Face::TimesNewRoman, 15.75, Weight::Bold},
+          {255, 128, 255}},
          TitleBar::Resizable),
-    rule(15, " Правило", {8100, 6255}, {255, 192, 128},
-         {"Command1", {6240, 5640, 1575, 495}, "OK", {Face::TimesNewRoman, 15.75, Weight::Bold}, {0, 192, 0}}),
+    rule(
+        15, " Правило", {8100, 6255}, {255, 192, 128},
+        {"Command1", {6240, 5640, 1575, 495}, "OK", {Face::TimesNewRoman, 15.75, Weight::Bold}, {0, 192, 0}}),
     rule(17, "Правило", {7545, 5910}, {7, 174, 245},
          {"Command1", {5880, 5400, 1455, 375}, "OK", {Face::MsSansSerif, 13.5, Weight::Bold}, {255, 0, 255}}),
     rule(19, "Правило", {8295, 6105}, {255, 192, 192},
          {"Command1", {6600, 5640, 1335, 375}, "OK", {Face::MsSansSerif, 13.5, Weight::Bold}, {0, 255, 0}}),
     rule(22, "Правило", {5895, 4290}, {181, 248, 5},
-         {"Command1", {4680, 3720, 975, 375}, "OK", {Face::TimesNewRoman, 14.25, Weight::Bold}, {255, 128, 0}}),
+         {"Command1",
+          {4680, 3720, 975, 375},
+          "OK",
+          {Face::TimesNewRoman, 14.25, Weight::Bold},
+          {255, 128, 0}}),
     rule(24, "Правило", {7695, 6315}, {0, 255, 255},
-         {"Command1", {6240, 5760, 1215, 375}, "OK", {Face::TimesNewRoman, 15.75, Weight::Bold}, {128, 128, 255}}),
+         {"Command1",
+          {6240, 5760, 1215, 375},
+          "OK",
+          {Face::TimesNewRoman, 15.75, Weight::Bold},
+          {128, 128, 255}}),
     {{20, "Молодец!", {3675, 2235}, {207, 252, 90}, TitleBar::Tool, WindowIcon::None},
      {"Command1", {2640, 1800, 855, 375}, "OK", {Face::TimesNewRoman, 14.25, Weight::Bold}, {0, 255, 0}}},
     {{27, " Справка", {8235, 6630}, helpBackground, TitleBar::Tool, WindowIcon::None},
@@ -75,8 +88,9 @@ constexpr std::array<InformationWindow, 24> windows = {{
 
 std::unique_ptr<QWidget> createInformationWindow(int number, Shell &shell)
 {
-    const auto *row = std::find_if(windows.begin(), windows.end(),
-                                   [number](const InformationWindow &info) { return info.window.number == number; });
+    const auto *row = std::find_if(windows.begin(), windows.end(), [number](const InformationWindow &info) {
+        return info.window.number == number;
+    });
     Q_ASSERT(row != windows.end());
     auto window = std::make_unique<Window>(row->window);
     auto *ok = addButton(window.get(), row->button);

@@ -40,9 +40,14 @@ constexpr GradeMenu form3 = {
     {3, "7 класс", fullSizeClient, menuBackground, TitleBar::Fixed, WindowIcon::Menu},
     ":/pictures/header-grade7.svg",
     {360, 1440, 1545, 510},
-    {.name = "Label1", .rect = {5040, 1440, 2655, 520}, .caption = "Задания:",
-     .font = {Face::Arial, 20.25, Weight::Bold, true}, .background = Rgb{0, 255, 0}, .text = {192, 0, 192},
-     .border = true, .alignment = Align::Centre},
+    {.name = "Label1",
+     .rect = {5040, 1440, 2655, 520},
+     .caption = "Задания:",
+     .font = {Face::Arial, 20.25, Weight::Bold, true},
+     .background = Rgb{0, 255, 0},
+     .text = {192, 0, 192},
+     .border = true,
+     .alignment = Align::Centre},
     720,
     10335,
     {Face::TimesNewRoman, 21.75, Weight::Bold},
@@ -62,9 +67,14 @@ constexpr GradeMenu form4 = {
     {4, "8 класс", fullSizeClient, menuBackground, TitleBar::Fixed, WindowIcon::Menu},
     ":/pictures/header-grade8.svg",
     {480, 1440, 1545, 510},
-    {.name = "Label1", .rect = {5160, 1440, 2655, 525}, .caption = "Задания:",
-     .font = {Face::Arial, 20.25, Weight::Bold, true}, .background = Rgb{0, 255, 255}, .text = {192, 0, 192},
-     .border = true, .alignment = Align::Centre},
+    {.name = "Label1",
+     .rect = {5160, 1440, 2655, 525},
+     .caption = "Задания:",
+     .font = {Face::Arial, 20.25, Weight::Bold, true},
+     .background = Rgb{0, 255, 255},
+     .text = {192, 0, 192},
+     .border = true,
+     .alignment = Align::Centre},
     960,
     9975,
     {Face::TimesNewRoman, 24, Weight::Bold},
@@ -90,21 +100,33 @@ std::unique_ptr<QWidget> createGradeMenu(int number, Shell &shell)
     QWidget *w = window.get();
 
     addDocument(w, {"OLE1", {240, 240, 11445, 1065}, {255, 255, 0}, menu.header});
-    auto *help = addLabel(w, {.name = "Label2", .rect = menu.helpLabel, .caption = "Справка",
-                              .font = {Face::Georgia, 14.25, Weight::Bold, true}, .border = true,
-                              .alignment = Align::Centre, .helpCursor = true});
+    auto *help = addLabel(w, {.name = "Label2",
+                              .rect = menu.helpLabel,
+                              .caption = "Справка",
+                              .font = {Face::Georgia, 14.25, Weight::Bold, true},
+                              .border = true,
+                              .alignment = Align::Centre,
+                              .helpCursor = true});
     addLabel(w, menu.tasksLabel);
     // "Главное окно" comes first in the focus order.
-    auto *mainWindow = addButton(w, {"Command1", {9120, 7320, 2415, 735}, "Главное окно",
-                                     {Face::TimesNewRoman, 18, Weight::Bold}, menu.mainWindowFace});
+    auto *mainWindow = addButton(w, {"Command1",
+                                     {9120, 7320, 2415, 735},
+                                     "Главное окно",
+                                     {Face::TimesNewRoman, 18, Weight::Bold},
+                                     menu.mainWindowFace});
     QObject::connect(mainWindow, &Button::clicked, &shell, [&shell, number] { shell.move(number, 1); });
     for (const TopicButton &topic : menu.topics) {
-        auto *button = addButton(w, {topic.name, {menu.buttonLeft, topic.top, menu.buttonWidth, 735}, topic.caption,
-                                     menu.buttonFont, menu.buttonFace});
+        auto *button = addButton(w, {topic.name,
+                                     {menu.buttonLeft, topic.top, menu.buttonWidth, 735},
+                                     topic.caption,
+                                     menu.buttonFont,
+                                     menu.buttonFace});
         const int target = topic.target;
-        QObject::connect(button, &Button::clicked, &shell, [&shell, number, target] { shell.move(number, target); });
+        QObject::connect(button, &Button::clicked, &shell,
+                         [&shell, number, target] { shell.move(number, target); });
     }
-    QObject::connect(help, &Label::clicked, &shell, [&shell, helpWindow = menu.helpWindow] { shell.popUp(helpWindow); });
+    QObject::connect(help, &Label::clicked, &shell,
+                     [&shell, helpWindow = menu.helpWindow] { shell.popUp(helpWindow); });
     return window;
 }
 

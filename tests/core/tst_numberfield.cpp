@@ -108,7 +108,8 @@ void NumberFieldTest::hostileTextStaysFinite_data()
     QTest::newRow("a megabyte of blanks then 2") << QString(1 << 20, u' ') + QStringLiteral("2") << 2.0;
     QTest::newRow("too long for a double") << QString(400, u'1') << largest;
     QTest::newRow("too long and negative") << QStringLiteral("-") + QString(400, u'7') << -largest;
-    QTest::newRow("tiny beyond a double") << QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1") << 0.0;
+    QTest::newRow("tiny beyond a double")
+        << QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1") << 0.0;
     QTest::newRow("long fraction") << QStringLiteral("2.") + QString(5000, u'0') << 2.0;
     QTest::newRow("control characters") << QStringLiteral("\x01\x02\x1b[2J") << 0.0;
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << 0.0;

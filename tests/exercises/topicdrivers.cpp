@@ -45,7 +45,8 @@ public:
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return item(window, phrase(index))->palette().color(QPalette::WindowText) == palette::color(palette::Red);
+        return item(window, phrase(index))->palette().color(QPalette::WindowText) ==
+               palette::color(palette::Red);
     }
 
 private:

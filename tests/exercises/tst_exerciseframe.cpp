@@ -53,8 +53,12 @@ ExerciseSpec inWindowSpec(Reading reading)
             .mainWindow = {"Command1(0)", {9840, 7320, 1695, 735}, "Главное окно"},
             .help = helpLabel("Label17", {120, 600, 1545, 510}),
         },
-        {.kind = ExerciseKind::InWindow, .variants = 3, .selection = reading, .checkEnabledFirst = false,
-         .nextWindow = 18, .helpWindow = 36},
+        {.kind = ExerciseKind::InWindow,
+         .variants = 3,
+         .selection = reading,
+         .checkEnabledFirst = false,
+         .nextWindow = 18,
+         .helpWindow = 36},
     };
 }
 
@@ -78,7 +82,10 @@ private Q_SLOTS:
     void praiseOnlyWithoutErrors();
 
 private:
-    QString newTaskName(int number) const { return number == 9 ? QStringLiteral("Command2") : QStringLiteral("Command2(0)"); }
+    QString newTaskName(int number) const
+    {
+        return number == 9 ? QStringLiteral("Command2") : QStringLiteral("Command2(0)");
+    }
 };
 
 void ExerciseFrameTest::inWindowSelection_data()
@@ -92,18 +99,30 @@ void ExerciseFrameTest::inWindowSelection_data()
     const auto whole = Reading::WholeText;
     const auto leading = Reading::LeadingNumber;
     // The label starts at "3": a selection that loads nothing keeps it.
-    QTest::newRow("whole: 2") << whole << "2" << QList<int>{2} << "2" << "2";
-    QTest::newRow("whole: blanks around") << whole << " 2 " << QList<int>{2} << " 2 " << "2";
-    QTest::newRow("whole: empty") << whole << "" << QList<int>{1} << "1" << "1";
-    QTest::newRow("whole: letters") << whole << "abc" << QList<int>{1} << "1" << "1";
-    QTest::newRow("whole: four") << whole << "4" << QList<int>{1} << "1" << "1";
-    QTest::newRow("whole: 1 2") << whole << "1 2" << QList<int>{1} << "1" << "1";
-    QTest::newRow("whole: 2abc loads nothing") << whole << "2abc" << QList<int>{} << "2abc" << "3";
-    QTest::newRow("whole: 2.5 loads nothing") << whole << "2.5" << QList<int>{} << "2.5" << "3";
-    QTest::newRow("leading: 2abc") << leading << "2abc" << QList<int>{2} << "2abc" << "2";
-    QTest::newRow("leading: 1.5 loads nothing") << leading << "1.5" << QList<int>{} << "1.5" << "3";
-    QTest::newRow("leading: 2,5") << leading << "2,5" << QList<int>{2} << "2,5" << "2";
-    QTest::newRow("leading: 0") << leading << "0" << QList<int>{1} << "1" << "1";
+    QTest::newRow("whole: 2") << whole << "2" << QList<int>{2} << "2"
+                              << "2";
+    QTest::newRow("whole: blanks around") << whole << " 2 " << QList<int>{2} << " 2 "
+                                          << "2";
+    QTest::newRow("whole: empty") << whole << "" << QList<int>{1} << "1"
+                                  << "1";
+    QTest::newRow("whole: letters") << whole << "abc" << QList<int>{1} << "1"
+                                    << "1";
+    QTest::newRow("whole: four") << whole << "4" << QList<int>{1} << "1"
+                                 << "1";
+    QTest::newRow("whole: 1 2") << whole << "1 2" << QList<int>{1} << "1"
+                                << "1";
+    QTest::newRow("whole: 2abc loads nothing") << whole << "2abc" << QList<int>{} << "2abc"
+                                               << "3";
+    QTest::newRow("whole: 2.5 loads nothing") << whole << "2.5" << QList<int>{} << "2.5"
+                                              << "3";
+    QTest::newRow("leading: 2abc") << leading << "2abc" << QList<int>{2} << "2abc"
+                                   << "2";
+    QTest::newRow("leading: 1.5 loads nothing") << leading << "1.5" << QList<int>{} << "1.5"
+                                                << "3";
+    QTest::newRow("leading: 2,5") << leading << "2,5" << QList<int>{2} << "2,5"
+                                  << "2";
+    QTest::newRow("leading: 0") << leading << "0" << QList<int>{1} << "1"
+                                << "1";
 }
 
 void ExerciseFrameTest::inWindowSelection()
@@ -170,13 +189,27 @@ void ExerciseFrameTest::inWindowFirstShown_data()
     QTest::addColumn<QString>("coveredBy");
     QTest::addColumn<QString>("counter");
 
-    QTest::newRow("Form14") << 14 << "Label16" << "Text2" << "Label4";
-    QTest::newRow("Form16") << 16 << "Label18" << "Command4" << "Lbl";
-    QTest::newRow("Form18") << 18 << "Label27" << "Command4" << "Label4";
-    QTest::newRow("Form21") << 21 << "Label27" << "Command4" << "Label4";
-    QTest::newRow("Form23") << 23 << "Label27" << "Command4" << "Lbl";
-    QTest::newRow("Form25") << 25 << "Label27" << "Command4" << "Label4";
-    QTest::newRow("Form26") << 26 << "Label27" << "Command4" << "Label4";
+    QTest::newRow("Form14") << 14 << "Label16"
+                            << "Text2"
+                            << "Label4";
+    QTest::newRow("Form16") << 16 << "Label18"
+                            << "Command4"
+                            << "Lbl";
+    QTest::newRow("Form18") << 18 << "Label27"
+                            << "Command4"
+                            << "Label4";
+    QTest::newRow("Form21") << 21 << "Label27"
+                            << "Command4"
+                            << "Label4";
+    QTest::newRow("Form23") << 23 << "Label27"
+                            << "Command4"
+                            << "Lbl";
+    QTest::newRow("Form25") << 25 << "Label27"
+                            << "Command4"
+                            << "Label4";
+    QTest::newRow("Form26") << 26 << "Label27"
+                            << "Command4"
+                            << "Label4";
 }
 
 void ExerciseFrameTest::inWindowFirstShown()
@@ -240,8 +273,9 @@ void ExerciseFrameTest::fieldRewrites()
         click(number, QStringLiteral("Command4"));
         break;
     case Step::MainWindow:
-        click(number, number == 7 || number == 8 || number == 16 || number == 23 ? QStringLiteral("Command1(1)")
-                                                                               : QStringLiteral("Command1(0)"));
+        click(number, number == 7 || number == 8 || number == 16 || number == 23
+                          ? QStringLiteral("Command1(1)")
+                          : QStringLiteral("Command1(0)"));
         break;
     case Step::NextTask:
         click(number, QStringLiteral("Command3"));

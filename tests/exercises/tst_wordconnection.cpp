@@ -77,7 +77,8 @@ void WordConnectionTest::captionsAreTheVariantsPhrases()
     const auto &variant = content::wordConnectionVariant(number - 8);
     int keys = 0;
     for (int i = 1; i <= 16; ++i) {
-        QCOMPARE(text(number, phrase(i)), QString::fromUtf8(variant.phrases[static_cast<std::size_t>(i - 1)].caption));
+        QCOMPARE(text(number, phrase(i)),
+                 QString::fromUtf8(variant.phrases[static_cast<std::size_t>(i - 1)].caption));
         QCOMPARE(background(control(number, phrase(i))), yellow);
         QCOMPARE(foreground(control(number, phrase(i))), black);
         keys += isKey(number, i);
@@ -109,10 +110,12 @@ void WordConnectionTest::check_data()
     QTest::addColumn<QString>("errors");
 
     for (int number = 9; number <= 11; ++number) {
-        QTest::addRow("Form%d, exactly the key", number) << number << Selection::KeyOnly << QStringLiteral("0");
+        QTest::addRow("Form%d, exactly the key", number)
+            << number << Selection::KeyOnly << QStringLiteral("0");
         QTest::addRow("Form%d, nothing", number) << number << Selection::Nothing << QStringLiteral("8");
         QTest::addRow("Form%d, all sixteen", number) << number << Selection::All << QStringLiteral("8");
-        QTest::addRow("Form%d, only the others", number) << number << Selection::OthersOnly << QStringLiteral("16");
+        QTest::addRow("Form%d, only the others", number)
+            << number << Selection::OthersOnly << QStringLiteral("16");
     }
 }
 
@@ -166,9 +169,12 @@ void WordConnectionTest::checkReadsTheWindowNotTheField_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("fieldAfter");
-    QTest::newRow("Form9 keeps what was typed") << 9 << "3" << "3";
-    QTest::newRow("Form10 keeps what was typed") << 10 << "abc" << "abc";
-    QTest::newRow("Form11 puts its number back") << 11 << "1" << "3";
+    QTest::newRow("Form9 keeps what was typed") << 9 << "3"
+                                                << "3";
+    QTest::newRow("Form10 keeps what was typed") << 10 << "abc"
+                                                 << "abc";
+    QTest::newRow("Form11 puts its number back") << 11 << "1"
+                                                 << "3";
 }
 
 void WordConnectionTest::checkReadsTheWindowNotTheField()
@@ -199,10 +205,14 @@ void WordConnectionTest::newTask_data()
         const char *typed;
         int variant; // 0: no variant, the window stays
     } cases[] = {
-        {"1", "1", 1},          {"2", "2", 2},           {"3", "3", 3},        {"empty", "", 1},
-        {"zero", "0", 1},       {"minus one", "-1", 1},  {"four", "4", 1},     {"letters", "abc", 1},
-        {"1 2", "1 2", 1},      {"blank then 2", " 2", 2}, {"plus 3", "+3", 3}, {"02", "02", 2},
-        {"2abc", "2abc", 0},    {"2,5", "2,5", 0},       {"2.5", "2.5", 0},    {"2.0", "2.0", 2},
+        {"1", "1", 1},       {"2", "2", 2},
+        {"3", "3", 3},       {"empty", "", 1},
+        {"zero", "0", 1},    {"minus one", "-1", 1},
+        {"four", "4", 1},    {"letters", "abc", 1},
+        {"1 2", "1 2", 1},   {"blank then 2", " 2", 2},
+        {"plus 3", "+3", 3}, {"02", "02", 2},
+        {"2abc", "2abc", 0}, {"2,5", "2,5", 0},
+        {"2.5", "2.5", 0},   {"2.0", "2.0", 2},
     };
     for (int number = 9; number <= 11; ++number) {
         for (const auto &c : cases) {

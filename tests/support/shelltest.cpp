@@ -26,7 +26,8 @@ QWidget *ShellTest::control(int number, const QString &name)
     QWidget *w = window(number);
     QWidget *found = w ? w->findChild<QWidget *>(name) : nullptr;
     if (!found)
-        QTest::qFail(qPrintable(QStringLiteral("Form%1 has no control %2").arg(number).arg(name)), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("Form%1 has no control %2").arg(number).arg(name)), __FILE__,
+                     __LINE__);
     return found;
 }
 
@@ -36,8 +37,8 @@ void ShellTest::click(int number, const QString &name)
     if (!target)
         return;
     if (!target->isVisible()) {
-        QTest::qFail(qPrintable(QStringLiteral("%1 of Form%2 is not on screen").arg(name).arg(number)), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("%1 of Form%2 is not on screen").arg(name).arg(number)),
+                     __FILE__, __LINE__);
         return;
     }
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());

@@ -1,0 +1,75 @@
+// Renders every window of the program to PNG, for looking at: each window in
+// the state it is first shown in, and the exercise windows after a check that
+// found errors. Usage: parta-gallery [folder] (default: gallery).
+
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTextStream>
+#include <QWidget>
+
+namespace {
+
+// Clicks a control the way the mouse does, so that the program reacts as to a pupil.
+void click(QWidget *window, const char *name)
+{
+    auto *target = window->findChild<QWidget *>(QString::fromUtf8(name));
+    if (!target)
+        return;
+    const QPointF centre = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+bool save(QWidget *window, const QDir &folder, const QString &name)
+{
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    return window->grab().save(path);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString folderName = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
+    QDir folder(folderName);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "cannot create the folder " << folderName << '\n';
+        return 1;
+    }
+
+    parta::Shell shell;
+    shell.start();
+    int written = 0;
+    for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        QWidget *window = shell.window(number);
+        window->show();
+        written += save(window, folder, window->objectName());
+        window->hide();
+    }
+
+    // The word-connection windows after a check: some phrases right, some wrong, some missed.
+    for (int number = 9; number <= 11; ++number) {
+        QWidget *window = shell.window(number);
+        window->show();
+        for (const char *phrase : {"l1", "l2", "l4", "l6", "l10", "l13", "l15"})
+            click(window, phrase);
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    QTextStream(stdout) << "wrote " << written << " pictures to " << QDir(folderName).absolutePath() << '\n';
+    return 0;
+}
