@@ -15,6 +15,8 @@ private Q_SLOTS:
     void graph();
     void gradeChainsEndWithExit_data();
     void gradeChainsEndWithExit();
+    void focusOrder_data();
+    void focusOrder();
 
 private:
     void putOnScreen(int number);
@@ -177,6 +179,40 @@ void NavigationTest::gradeChainsEndWithExit()
     click(chain.last(), QStringLiteral("Command3"));
     QVERIFY(shell().hasEnded());
     QVERIFY(shownWindows().isEmpty());
+}
+
+static QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *name : list)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
+
+void NavigationTest::focusOrder_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("main window") << 1 << names({"Command1", "Command2", "Command3", "Command4"});
+    QTest::newRow("grade 7") << 3 << names({"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});
+    // "Тире..." (Command4) before "Односоставные..." (Command5), though it stands below it.
+    QTest::newRow("grade 8") << 4 << names({"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"});
+}
+
+void NavigationTest::focusOrder()
+{
+    QFETCH(int, number);
+    QFETCH(QStringList, order);
+    putOnScreen(number);
+    QWidget *first = control(number, order.first());
+    QStringList walked;
+    QWidget *w = first;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            walked.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != first && walked.size() <= order.size());
+    QCOMPARE(walked, order);
 }
 
 QTEST_MAIN(NavigationTest)
