@@ -1,11 +1,121 @@
 #include "predicatekinds.h"
 
+#include "content/predicatekinds.h"
+#include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/label.h"
+#include "frame/textbox.h"
 #include "frame/topic.h"
+#include "numberanswercheck.h"
+
+#include <QApplication>
+
+#include <array>
 
 namespace parta {
 
 namespace {
+
+// One cell of the sentence grid: the answer box left of its sentence.
+struct PredicateItem {
+    const char *box;
+    const char *sentence;
+    int left; // of the box; the sentence stands 600 twips to its right
+    int top;
+};
+
+constexpr std::array<PredicateItem, 10> grid = {{
+    {"Text1", "Label6", 240, 2640},
+    {"Text3", "Label7", 6120, 2640},
+    {"Text4", "Label8", 240, 3600},
+    {"Text5", "Label9", 6120, 3600},
+    {"Text6", "Label10", 240, 4560},
+    {"Text7", "Label11", 6120, 4560},
+    {"Text8", "Label12", 240, 5520},
+    {"Text9", "Label13", 6120, 5520},
+    {"Text10", "Label14", 240, 6480},
+    {"Text11", "Label15", 6120, 6480},
+}};
+
+constexpr Rgb firstBoxBackground = {255, 255, 192};
+constexpr int sentenceOffset = 600;
+
+class PredicateKindsTopic : public Topic {
+public:
+    void build(QWidget *window) override
+    {
+        addDocument(window,
+                    {"OLE1", {1680, 240, 9375, 975}, {255, 255, 0}, ":/pictures/header-predicate.svg"});
+        addLabel(window, {.name = "Label1",
+                          .rect = {600, 1440, 1695, 495},
+                          .caption = "Задание:",
+                          .font = {Face::TimesNewRoman, 20.25, Weight::Bold, true},
+                          .background = Rgb{0, 255, 0},
+                          .text = {192, 0, 0},
+                          .border = true,
+                          .alignment = Align::Centre});
+        auto *task = addLabel(window, {.name = "Label2",
+                                       .rect = {2400, 1440, 9135, 975},
+                                       .caption = content::predicateKindsTask,
+                                       .font = {Face::TimesNewRoman, 14.25}});
+        // The task stands on the system's tooltip colour.
+        task->setAutoFillBackground(true);
+        setBackground(task, QApplication::palette().color(QPalette::ToolTipBase));
+        setForeground(task, QApplication::palette().color(QPalette::ToolTipText));
+        for (const PredicateItem &item : grid) {
+            boxes.push_back(addTextBox(window, {.name = item.box,
+                                                .rect = {item.left, item.top, 495, 615},
+                                                .font = {Face::TimesNewRoman, 20.25},
+                                                .background = firstBoxBackground,
+                                                .alignment = Align::Centre}));
+            sentences.push_back(addLabel(window, {.name = item.sentence,
+                                                  .rect = {item.left + sentenceOffset, item.top, 4815, 615},
+                                                  .font = {Face::TimesNewRoman, 12.75},
+                                                  .background = Rgb{128, 255, 255}}));
+        }
+    }
+
+    void reset() override
+    {
+        for (TextBox *box : boxes) {
+            box->clear();
+            setBackground(box, palette::color(palette::Yellow));
+        }
+    }
+
+    void clear() override
+    {
+        reset();
+        for (Label *sentence : sentences)
+            sentence->clear();
+    }
+
+    void load(int variant) override
+    {
+        const content::PredicateKindsVariant &items = content::predicateKindsVariant(variant);
+        for (std::size_t i = 0; i < sentences.size(); ++i)
+            sentences[i]->setText(QString::fromUtf8(items[i].text));
+    }
+
+    int check(int variant) override
+    {
+        const content::PredicateKindsVariant &items = content::predicateKindsVariant(variant);
+        std::vector<QString> answers;
+        std::vector<int> key;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            answers.push_back(boxes[i]->text());
+            key.push_back(items[i].key);
+        }
+        const AnswerVerdicts result = checkNumberAnswers(answers, key);
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            setBackground(boxes[i], markColor(result.verdicts[i]));
+        return result.errors;
+    }
+
+private:
+    std::vector<TextBox *> boxes;
+    std::vector<Label *> sentences;
+};
 
 const ExerciseSpec form14 = {
     {14, "Сказуемое", fullSizeClient, {255, 192, 255}},
@@ -65,19 +175,22 @@ const ExerciseSpec form14 = {
                            true},
     },
     {.kind = ExerciseKind::InWindow,
-     .variants = 3,
+     .variants = content::predicateKindsVariants,
      .selection = Reading::WholeText,
      .checkEnabledFirst = false,
      .nextWindow = 18,
      .helpWindow = 36,
      .ruleWindow = 15},
+    nullptr,
+    {"Command4", "Command1(0)", "Command2(0)", "Command3", "Text2", "Text1", "Text3", "Text4", "Text5",
+     "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Command5"},
 };
 
 } // namespace
 
 std::unique_ptr<QWidget> createPredicateKindsWindow(Shell &shell)
 {
-    return std::make_unique<ExerciseWindow>(shell, form14, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(shell, form14, std::make_unique<PredicateKindsTopic>());
 }
 
 } // namespace parta

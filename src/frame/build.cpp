@@ -5,6 +5,7 @@
 #include "label.h"
 #include "textbox.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -39,6 +40,14 @@ void place(QWidget *control, const char *name, const TwipsRect &rect)
 }
 
 } // namespace
+
+QString resourceText(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
 
 void setBackground(QWidget *control, const QColor &color)
 {
@@ -120,6 +129,8 @@ DocumentView *addDocument(QWidget *window, const DocumentSpec &spec)
     setBackground(view, spec.background.toColor());
     if (spec.picture)
         view->setPicture(text(spec.picture));
+    if (spec.document)
+        view->setDocument(resourceText(text(spec.document)), spec.shadow);
     return view;
 }
 

@@ -2,6 +2,7 @@
 
 #include "controlspecs.h"
 
+class QString;
 class QWidget;
 
 namespace parta {
@@ -17,6 +18,9 @@ Label *addLabel(QWidget *window, const LabelSpec &spec);
 Button *addButton(QWidget *window, const ButtonSpec &spec);
 TextBox *addTextBox(QWidget *window, const TextBoxSpec &spec);
 DocumentView *addDocument(QWidget *window, const DocumentSpec &spec);
+
+// The text of a document compiled into the program (UTF-8).
+QString resourceText(const QString &resource);
 
 // Colour setters through the palette roles that the controls paint with.
 void setBackground(QWidget *control, const QColor &color);

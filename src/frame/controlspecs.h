@@ -51,7 +51,9 @@ struct DocumentSpec {
     const char *name = "";
     TwipsRect rect;
     Rgb background = {255, 255, 255};
-    const char *picture = nullptr; // a resource path
+    const char *picture = nullptr;  // a resource path of an SVG picture
+    const char *document = nullptr; // or of a formatted (HTML) document
+    bool shadow = false;            // the document's letters cast a grey shadow
 };
 
 } // namespace parta

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace parta {
@@ -22,14 +24,36 @@ void DocumentView::setPicture(const QString &resource)
     update();
 }
 
-void DocumentView::setDocument(const QString &html)
+void DocumentView::setDocument(const QString &html, bool shadow)
 {
-    sourceName = QStringLiteral("document");
-    if (!document)
-        document = new QTextDocument(this);
+    delete document;
+    delete shadowDocument;
+    shadowDocument = nullptr;
+    document = new QTextDocument(this);
     document->setDocumentMargin(4);
     document->setHtml(html);
+    if (shadow) {
+        shadowDocument = document->clone(this);
+        QTextCursor everything(shadowDocument);
+        everything.select(QTextCursor::Document);
+        QTextCharFormat grey;
+        grey.setForeground(QColor(160, 160, 160));
+        everything.mergeCharFormat(grey);
+    }
     update();
+}
+
+QSizeF DocumentView::documentSize() const
+{
+    if (!document)
+        return {};
+    document->setTextWidth(width());
+    return document->size();
+}
+
+QString DocumentView::text() const
+{
+    return document ? document->toPlainText() : QString();
 }
 
 bool DocumentView::hasContent() const
@@ -44,6 +68,13 @@ void DocumentView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (picture && picture->isValid())
         picture->render(&painter, QRectF(rect()));
+    if (shadowDocument) {
+        shadowDocument->setTextWidth(width());
+        painter.save();
+        painter.translate(1, 1);
+        shadowDocument->drawContents(&painter, QRectF(rect()));
+        painter.restore();
+    }
     if (document) {
         document->setTextWidth(width());
         document->drawContents(&painter, QRectF(rect()));

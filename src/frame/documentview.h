@@ -19,10 +19,15 @@ public:
 
     // A picture from the program's resources, drawn to fill the view.
     void setPicture(const QString &resource);
-    // A formatted document, laid out to the view's width.
-    void setDocument(const QString &html);
+    // A formatted document, laid out to the view's width; with a shadow, a grey
+    // copy of its letters lies one pixel down and to the right.
+    void setDocument(const QString &html, bool shadow = false);
 
     QString source() const { return sourceName; }
+    // The document's text, empty for a picture.
+    QString text() const;
+    // The size the document takes when laid out to the view's width.
+    QSizeF documentSize() const;
     bool hasContent() const;
 
 protected:
@@ -32,6 +37,7 @@ private:
     QString sourceName;
     QSvgRenderer *picture = nullptr;
     QTextDocument *document = nullptr;
+    QTextDocument *shadowDocument = nullptr;
 };
 
 } // namespace parta

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace parta {
 
@@ -61,6 +62,9 @@ struct ExerciseSpec {
     FrameLayout layout;
     FrameRules rules;
     const char *firstFocus = nullptr; // the control that has the focus when first shown
+    // The keyboard focus order, where it is not the order the controls are built
+    // in; without firstFocus the first enabled control of it has the focus.
+    std::vector<const char *> focusOrder = {};
 };
 
 // The help label of every exercise window looks the same.

@@ -8,6 +8,8 @@
 #include "textbox.h"
 #include "topic.h"
 
+#include <algorithm>
+
 namespace parta {
 
 ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::unique_ptr<Topic> topic_)
@@ -36,10 +38,7 @@ ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::uni
 
     if (checkButton)
         checkButton->setEnabled(rules.checkEnabledFirst);
-    if (spec.firstFocus) {
-        if (auto *first = findChild<QWidget *>(QString::fromUtf8(spec.firstFocus)))
-            first->setFocus();
-    }
+    applyFocusOrder(spec);
 
     connect(newTaskButton, &Button::clicked, this, &ExerciseWindow::newTask);
     if (checkButton)
@@ -57,6 +56,26 @@ ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::uni
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
+
+void ExerciseWindow::applyFocusOrder(const ExerciseSpec &spec)
+{
+    QList<QWidget *> order;
+    for (const char *name : spec.focusOrder) {
+        if (auto *control = findChild<QWidget *>(QString::fromUtf8(name)))
+            order.append(control);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    QWidget *first = spec.firstFocus ? findChild<QWidget *>(QString::fromUtf8(spec.firstFocus)) : nullptr;
+    if (!first) {
+        const auto enabled =
+            std::find_if(order.begin(), order.end(), [](QWidget *w) { return w->isEnabled(); });
+        first = enabled != order.end() ? *enabled : nullptr;
+    }
+    if (first)
+        first->setFocus();
+}
 
 void ExerciseWindow::resetFrame(bool checkEnabled)
 {

@@ -28,6 +28,7 @@ public:
     void leaveTo(int target);
 
 private:
+    void applyFocusOrder(const ExerciseSpec &spec);
     void resetFrame(bool checkEnabled);
     bool correctRange();
     std::optional<double> selectionValue() const;

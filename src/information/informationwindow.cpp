@@ -2,98 +2,242 @@
 
 #include "frame/build.h"
 #include "frame/button.h"
+#include "frame/label.h"
 #include "frame/window.h"
 #include "shell/shell.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace parta {
 
 namespace {
 
-struct InformationWindow {
+// What one information window holds besides its button: a title label, one or
+// two document views, a text label whose text is stored in the program.
+struct InformationWindowSpec {
     WindowSpec window;
+    std::optional<LabelSpec> title;
+    std::optional<DocumentSpec> document;
+    std::optional<DocumentSpec> secondDocument;
+    std::optional<LabelSpec> textLabel;
+    const char *textResource = nullptr; // the text of textLabel
     ButtonSpec button;
+    bool centreOnce = false; // centres itself on the screen when first shown
 };
 
 constexpr Rgb helpBackground = {128, 255, 255};
-constexpr FontSpec helpButtonFont = {Face::TimesNewRoman, 18, Weight::Bold};
-constexpr Rgb helpButtonFace = {0, 255, 0};
 
-constexpr InformationWindow help(int number, TwipsSize client, int okLeft, int okTop)
+constexpr InformationWindowSpec help(int number, const char *caption, TwipsSize client, const char *label,
+                                     TwipsRect labelRect, double points, const char *text, TwipsRect ok)
 {
-    return {{number, "Справка", client, helpBackground, TitleBar::Tool, WindowIcon::None},
-            {"Command1", {okLeft, okTop, 1095, 495}, "OK", helpButtonFont, helpButtonFace}};
+    return {
+        .window = {number, caption, client, helpBackground, TitleBar::Tool, WindowIcon::None},
+        .textLabel = LabelSpec{.name = label, .rect = labelRect, .font = {Face::TimesNewRoman, points}},
+        .textResource = text,
+        .button = {"Command1", ok, "OK", {Face::TimesNewRoman, 18, Weight::Bold}, {0, 255, 0}},
+    };
 }
 
-constexpr InformationWindow rule(int number, const char *caption, TwipsSize client, Rgb background,
-                                 const ButtonSpec &button, TitleBar titleBar = TitleBar::Fixed)
+constexpr InformationWindowSpec rule(WindowSpec window, LabelSpec title, DocumentSpec document,
+                                     ButtonSpec button)
 {
-    return {{number, caption, client, background, titleBar, WindowIcon::Information}, button};
+    return {.window = window, .title = title, .document = document, .button = button};
 }
 
-constexpr std::array<InformationWindow, 24> windows = {{
-    {{2, "О программе", {7080, 5265}, {0, 255, 255}, TitleBar::Fixed, WindowIcon::Information},
-     {"Command1", {5280, 4680, 1455, 495}, "OK", {Face::ArialBlack, 14.25}, {255, 0, 255}}},
-    rule(12, "Правило", {6240, 5010}, {128, 255, 255},
+constexpr WindowSpec ruleWindow(int number, const char *caption, TwipsSize client, Rgb background)
+{
+    return {number, caption, client, background, TitleBar::Fixed, WindowIcon::Information};
+}
+
+constexpr LabelSpec ruleTitle(const char *name, TwipsRect rect, const char *caption, FontSpec font,
+                              Rgb background, Rgb text = {0, 0, 0})
+{
+    return {.name = name,
+            .rect = rect,
+            .caption = caption,
+            .font = font,
+            .background = background,
+            .text = text,
+            .border = true,
+            .alignment = Align::Centre};
+}
+
+constexpr FontSpec bold(Face face, double points)
+{
+    return {face, points, Weight::Bold};
+}
+
+const std::array<InformationWindowSpec, 24> windows = {{
+    // About
+    {.window = {2, "О программе", {7080, 5265}, {0, 255, 255}, TitleBar::Fixed, WindowIcon::Information},
+     .document = DocumentSpec{.name = "OLE1",
+                              .rect = {225, 225, 6615, 4335},
+                              .background = {128, 255, 128},
+                              .document = ":/content/about.html",
+                              .shadow = true},
+     .button = {"Command1", {5280, 4680, 1455, 495}, "OK", {Face::ArialBlack, 14.25}, {255, 0, 255}},
+     .centreOnce = true},
+
+    // Rules
+    rule(ruleWindow(12, "Правило", {6240, 5010}, {128, 255, 255}),
+         ruleTitle("Label1", {480, 120, 5175, 495}, "Связь слов в словосочетании",
+                   bold(Face::TimesNewRoman, 15.75), {0, 255, 0}, {192, 0, 192}),
+         {.name = "OLE2",
+          .rect = {210, 810, 5775, 3135},
+          .background = {255, 255, 128},
+          .document = ":/content/rule-word-connection.html"},
          {"Command1", {4560, 4200, 1455, 495}, "ОК", {Face::MsSansSerif, 13.5}, {255, 0, 255}}),
-    rule(6, "Правило", {6150, 4560}, {0, 255, 255},
-         {"Command1",
-          {4200, 3720, 1695, 495},
-          "OK",
-          {Face::TimesNewRoman, 15.75, Weight::Bold},
-          {255, 128, 255}},
-         TitleBar::Resizable),
-    rule(
-        15, " Правило", {8100, 6255}, {255, 192, 128},
-        {"Command1", {6240, 5640, 1575, 495}, "OK", {Face::TimesNewRoman, 15.75, Weight::Bold}, {0, 192, 0}}),
-    rule(17, "Правило", {7545, 5910}, {7, 174, 245},
-         {"Command1", {5880, 5400, 1455, 375}, "OK", {Face::MsSansSerif, 13.5, Weight::Bold}, {255, 0, 255}}),
-    rule(19, "Правило", {8295, 6105}, {255, 192, 192},
-         {"Command1", {6600, 5640, 1335, 375}, "OK", {Face::MsSansSerif, 13.5, Weight::Bold}, {0, 255, 0}}),
-    rule(22, "Правило", {5895, 4290}, {181, 248, 5},
-         {"Command1",
-          {4680, 3720, 975, 375},
-          "OK",
-          {Face::TimesNewRoman, 14.25, Weight::Bold},
-          {255, 128, 0}}),
-    rule(24, "Правило", {7695, 6315}, {0, 255, 255},
-         {"Command1",
-          {6240, 5760, 1215, 375},
-          "OK",
-          {Face::TimesNewRoman, 15.75, Weight::Bold},
-          {128, 128, 255}}),
-    {{20, "Молодец!", {3675, 2235}, {207, 252, 90}, TitleBar::Tool, WindowIcon::None},
-     {"Command1", {2640, 1800, 855, 375}, "OK", {Face::TimesNewRoman, 14.25, Weight::Bold}, {0, 255, 0}}},
-    {{27, " Справка", {8235, 6630}, helpBackground, TitleBar::Tool, WindowIcon::None},
-     {"Command1", {6720, 6000, 1215, 495}, "OK", helpButtonFont, helpButtonFace}},
-    help(28, {5655, 3795}, 4320, 3120),
-    help(29, {5700, 3735}, 4320, 3120),
-    help(30, {6540, 5085}, 4920, 4320),
-    help(31, {6945, 5670}, 5640, 4920),
-    help(32, {6870, 5610}, 5280, 4800),
-    help(33, {6825, 5535}, 5160, 4800),
-    help(34, {6855, 5505}, 5400, 4800),
-    help(35, {6825, 5730}, 5280, 4800),
-    help(36, {7410, 6345}, 6000, 5760),
-    help(37, {7740, 6630}, 5760, 5760),
-    help(38, {7185, 6105}, 5760, 5400),
-    help(39, {7260, 5835}, 5760, 5160),
-    help(40, {7200, 6150}, 5760, 5400),
-    help(41, {7290, 5490}, 5880, 4680),
+    {.window = {6, "Правило", {6150, 4560}, {0, 255, 255}, TitleBar::Resizable, WindowIcon::Information},
+     .title = ruleTitle("Label1", {240, 360, 5625, 735}, "Выделение причастного оборота запятыми",
+                        bold(Face::TimesNewRoman, 15.75), {255, 128, 0}),
+     .textLabel = LabelSpec{.name = "Label2",
+                            .rect = {360, 1560, 5340, 1665},
+                            .font = {Face::TimesNewRoman, 15.75},
+                            .background = Rgb{128, 255, 128},
+                            .text = {128, 0, 0},
+                            .border = true},
+     .textResource = ":/content/rule-participial-commas.txt",
+     .button =
+         {"Command1", {4200, 3720, 1695, 495}, "OK", bold(Face::TimesNewRoman, 15.75), {255, 128, 255}}},
+    rule(ruleWindow(15, " Правило", {8100, 6255}, {255, 192, 128}),
+         ruleTitle("Label1", {1320, 240, 5415, 495}, "Виды сказуемого", bold(Face::TimesNewRoman, 18),
+                   {255, 128, 255}),
+         {.name = "OLE1",
+          .rect = {210, 930, 7695, 4575},
+          .background = {255, 255, 128},
+          .document = ":/content/rule-predicate-kinds.html"},
+         {"Command1", {6240, 5640, 1575, 495}, "OK", bold(Face::TimesNewRoman, 15.75), {0, 192, 0}}),
+    rule(ruleWindow(17, "Правило", {7545, 5910}, {7, 174, 245}),
+         ruleTitle("Label1", {150, 120, 7275, 675}, "НЕ с причастиями и деепричастиями",
+                   bold(Face::MsSansSerif, 18), {0, 255, 0}),
+         {.name = "OLE1",
+          .rect = {240, 930, 6975, 4215},
+          .background = {255, 255, 128},
+          .document = ":/content/rule-negation.html"},
+         {"Command1", {5880, 5400, 1455, 375}, "OK", bold(Face::MsSansSerif, 13.5), {255, 0, 255}}),
+    rule(ruleWindow(19, "Правило", {8295, 6105}, {255, 192, 192}),
+         ruleTitle("Label1", {1320, 120, 5415, 495}, "Односоставные предложения",
+                   bold(Face::TimesNewRoman, 18), {255, 255, 0}),
+         {.name = "OLE1",
+          .rect = {90, 690, 8055, 4815},
+          .background = {128, 255, 255},
+          .document = ":/content/rule-one-member-sentences.html"},
+         {"Command1", {6600, 5640, 1335, 375}, "OK", bold(Face::MsSansSerif, 13.5), {0, 255, 0}}),
+    rule(ruleWindow(22, "Правило", {5895, 4290}, {181, 248, 5}),
+         ruleTitle("Label1", {120, 120, 5535, 855}, "Гласные перед н в страдательных причастиях",
+                   {Face::Arial, 15.75}, {255, 128, 255}, {0, 64, 0}),
+         {.name = "OLE1",
+          .rect = {120, 1080, 5655, 2535},
+          .background = {128, 255, 255},
+          .document = ":/content/rule-passive-vowels.html"},
+         {"Command1", {4680, 3720, 975, 375}, "OK", bold(Face::TimesNewRoman, 14.25), {255, 128, 0}}),
+    rule(ruleWindow(24, "Правило", {7695, 6315}, {0, 255, 255}),
+         ruleTitle("Label3", {360, 240, 6975, 615}, "Тире между подлежащим и сказуемым",
+                   bold(Face::TimesNewRoman, 18), {0, 255, 0}, {0, 0, 64}),
+         {.name = "OLE1",
+          .rect = {90, 1050, 7455, 4605},
+          .background = {255, 255, 0},
+          .document = ":/content/rule-dash.html"},
+         {"Command1", {6240, 5760, 1215, 375}, "OK", bold(Face::TimesNewRoman, 15.75), {128, 128, 255}}),
+
+    // Praise
+    {.window = {20, "Молодец!", {3675, 2235}, {207, 252, 90}, TitleBar::Tool, WindowIcon::None},
+     .document = DocumentSpec{.name = "OLE1",
+                              .rect = {240, 120, 3135, 975},
+                              .background = {207, 252, 90},
+                              .picture = ":/pictures/praise-title.svg"},
+     .secondDocument = DocumentSpec{.name = "OLE2",
+                                    .rect = {120, 960, 3495, 855},
+                                    .background = {207, 252, 90},
+                                    .picture = ":/pictures/praise-subtitle.svg"},
+     .button = {"Command1", {2640, 1800, 855, 375}, "OK", bold(Face::TimesNewRoman, 14.25), {0, 255, 0}}},
+
+    // Help
+    help(27, " Справка", {8235, 6630}, "Label1", {240, 120, 7695, 5775}, 14.25, ":/content/help/form27.txt",
+         {6720, 6000, 1215, 495}),
+    help(28, "Справка", {5655, 3795}, "Label1", {360, 120, 5295, 3495}, 14.25, ":/content/help/form28.txt",
+         {4320, 3120, 1095, 495}),
+    help(29, "Справка", {5700, 3735}, "Label1", {240, 120, 5175, 3495}, 15, ":/content/help/form29.txt",
+         {4320, 3120, 1095, 495}),
+    help(30, "Справка", {6540, 5085}, "Label1", {240, 240, 6015, 4095}, 14.25, ":/content/help/form30.txt",
+         {4920, 4320, 1095, 495}),
+    help(31, "Справка", {6945, 5670}, "Label1", {240, 120, 6495, 4695}, 14.25, ":/content/help/form31.txt",
+         {5640, 4920, 1095, 495}),
+    help(33, "Справка", {6825, 5535}, "Label2", {240, 120, 6495, 4695}, 14.25, ":/content/help/form33.txt",
+         {5160, 4800, 1095, 495}),
+    help(34, "Справка", {6855, 5505}, "Label2", {240, 120, 6495, 4695}, 14.25, ":/content/help/form34.txt",
+         {5400, 4800, 1095, 495}),
+    help(32, "Справка", {6870, 5610}, "Label1", {240, 120, 6375, 4695}, 14.25, ":/content/help/form32.txt",
+         {5280, 4800, 1095, 495}),
+    help(35, "Справка", {6825, 5730}, "Label2", {120, 120, 6495, 4695}, 14.25, ":/content/help/form35.txt",
+         {5280, 4800, 1095, 495}),
+    help(36, "Справка", {7410, 6345}, "Label2", {120, 120, 7095, 5535}, 14.25, ":/content/help/form36.txt",
+         {6000, 5760, 1095, 495}),
+    help(37, "Справка", {7740, 6630}, "Label2", {240, 120, 7335, 5655}, 14.25, ":/content/help/form37.txt",
+         {5760, 5760, 1095, 495}),
+    help(38, "Справка", {7185, 6105}, "Label2", {120, 120, 6975, 5655}, 14.25, ":/content/help/form38.txt",
+         {5760, 5400, 1095, 495}),
+    help(39, "Справка", {7260, 5835}, "Label2", {120, 120, 6975, 5055}, 14.25, ":/content/help/form39.txt",
+         {5760, 5160, 1095, 495}),
+    help(40, "Справка", {7200, 6150}, "Label2", {120, 120, 6975, 5655}, 14.25, ":/content/help/form40.txt",
+         {5760, 5400, 1095, 495}),
+    help(41, "Справка", {7290, 5490}, "Label2", {120, 120, 6975, 4575}, 14.25, ":/content/help/form41.txt",
+         {5880, 4680, 1095, 495}),
 }};
+
+// An information window; the About window centres itself on the screen the
+// first time it is shown and is left where the pupil puts it afterwards.
+class InformationWindow : public Window {
+public:
+    InformationWindow(const WindowSpec &spec, bool centreOnce) : Window(spec), centrePending(centreOnce) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Window::showEvent(event);
+        if (!centrePending)
+            return;
+        centrePending = false;
+        const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect available = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(available.x() + (available.width() - outer.width()) / 2,
+             available.y() + (available.height() - outer.height()) / 2);
+    }
+
+private:
+    bool centrePending;
+};
 
 } // namespace
 
 std::unique_ptr<QWidget> createInformationWindow(int number, Shell &shell)
 {
-    const auto *row = std::find_if(windows.begin(), windows.end(), [number](const InformationWindow &info) {
-        return info.window.number == number;
-    });
-    Q_ASSERT(row != windows.end());
-    auto window = std::make_unique<Window>(row->window);
-    auto *ok = addButton(window.get(), row->button);
+    const auto *spec =
+        std::find_if(windows.begin(), windows.end(),
+                     [number](const InformationWindowSpec &row) { return row.window.number == number; });
+    Q_ASSERT(spec != windows.end());
+    auto window = std::make_unique<InformationWindow>(spec->window, spec->centreOnce);
+    QWidget *w = window.get();
+
+    if (spec->title)
+        addLabel(w, *spec->title);
+    if (spec->document)
+        addDocument(w, *spec->document);
+    if (spec->secondDocument)
+        addDocument(w, *spec->secondDocument);
+    if (spec->textLabel) {
+        Label *label = addLabel(w, *spec->textLabel);
+        label->setText(resourceText(QString::fromUtf8(spec->textResource)));
+    }
+    auto *ok = addButton(w, spec->button);
     ok->setFocus();
     QObject::connect(ok, &Button::clicked, &shell, [&shell, number] { shell.hide(number); });
     return window;

@@ -14,6 +14,7 @@
 static void registerResources()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(information);
 }
 
 namespace parta {

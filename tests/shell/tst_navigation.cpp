@@ -194,9 +194,13 @@ void NavigationTest::focusOrder_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("main window") << 1 << names({"Command1", "Command2", "Command3", "Command4"});
-    QTest::newRow("grade 7") << 3 << names({"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});
+    QTest::newRow("grade 7") << 3
+                             << names(
+                                    {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});
     // "Тире..." (Command4) before "Односоставные..." (Command5), though it stands below it.
-    QTest::newRow("grade 8") << 4 << names({"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"});
+    QTest::newRow("grade 8") << 4
+                             << names(
+                                    {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"});
 }
 
 void NavigationTest::focusOrder()
