@@ -62,6 +62,8 @@ public:
         task->setAutoFillBackground(true);
         setBackground(task, QApplication::palette().color(QPalette::ToolTipBase));
         setForeground(task, QApplication::palette().color(QPalette::ToolTipText));
+        // At its size the task would wrap onto a fourth line that the label cuts off.
+        tightenToFit(task);
         for (const PredicateItem &item : grid) {
             boxes.push_back(addTextBox(window, {.name = item.box,
                                                 .rect = {item.left, item.top, 495, 615},

@@ -6,6 +6,7 @@
 #include "textbox.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -40,6 +41,20 @@ void place(QWidget *control, const char *name, const TwipsRect &rect)
 }
 
 } // namespace
+
+void tightenToFit(Label *label)
+{
+    const auto needs = [label] {
+        return QFontMetrics(label->font())
+            .boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text())
+            .height();
+    };
+    for (int percent = 99; percent >= 90 && needs() > label->contentsRect().height(); --percent) {
+        QFont narrower = label->font();
+        narrower.setLetterSpacing(QFont::PercentageSpacing, percent);
+        label->setFont(narrower);
+    }
+}
 
 QString resourceText(const QString &resource)
 {

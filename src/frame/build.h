@@ -19,6 +19,10 @@ Button *addButton(QWidget *window, const ButtonSpec &spec);
 TextBox *addTextBox(QWidget *window, const TextBoxSpec &spec);
 DocumentView *addDocument(QWidget *window, const DocumentSpec &spec);
 
+// Narrows the letter spacing of a word-wrapped label, a percent at a time down
+// to 90 %, until its text fits its height; the font and its size stay as given.
+void tightenToFit(Label *label);
+
 // The text of a document compiled into the program (UTF-8).
 QString resourceText(const QString &resource);
 

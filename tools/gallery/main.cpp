@@ -1,12 +1,13 @@
 // Renders every window of the program to PNG, for looking at: each window in
-// the state it is first shown in, and the exercise windows after a check that
-// found errors. Usage: parta-gallery [folder] (default: gallery).
+// the state it is first shown in, and the finished exercise windows loaded and
+// after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
 
 #include "shell/shell.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTextStream>
@@ -65,6 +66,25 @@ int main(int argc, char *argv[])
         window->show();
         for (const char *phrase : {"l1", "l2", "l4", "l6", "l10", "l13", "l15"})
             click(window, phrase);
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    // The predicate-kinds window with variant 2 loaded, answered partly wrong and checked.
+    {
+        QWidget *window = shell.window(14);
+        window->show();
+        if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
+            field->setText(QStringLiteral("2"));
+        click(window, "Command2(0)");
+        const char *const answers[][2] = {{"Text1", "3"}, {"Text3", "2"}, {"Text4", "1"}, {"Text5", "1"},
+                                          {"Text6", "3"}, {"Text7", "2"}, {"Text8", "2"}, {"Text9", "1"}};
+        for (const auto &answer : answers) {
+            if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(answer[0])))
+                box->setText(QString::fromUtf8(answer[1]));
+        }
+        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
         click(window, "Command4");
         written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
         window->hide();
