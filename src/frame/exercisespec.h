@@ -81,4 +81,91 @@ constexpr LabelSpec helpLabel(const char *name, TwipsRect rect)
             .helpCursor = true};
 }
 
+// The other rows every exercise window's table repeats, each in the look it
+// always has; only what varies from window to window is left to the caller.
+
+// The hidden label that keeps the number of the loaded variant.
+constexpr LabelSpec loadedVariantLabel(const char *name, TwipsRect rect, FontSpec font = {})
+{
+    return {.name = name, .rect = rect, .caption = "1", .font = font, .alignment = Align::Centre};
+}
+
+// "Вариант" above the variant field.
+constexpr LabelSpec variantCaption(TwipsRect rect, Rgb background)
+{
+    return {.name = "Label5",
+            .rect = rect,
+            .caption = "Вариант",
+            .font = {Face::MsSansSerif, 9.75},
+            .background = background,
+            .alignment = Align::Centre};
+}
+
+// The variant field, Text2.
+constexpr TextBoxSpec variantField(TwipsRect rect, const char *text, Rgb background,
+                                   const char *toolTip = nullptr)
+{
+    return {.name = "Text2",
+            .rect = rect,
+            .text = text,
+            .font = {Face::MsSansSerif, 18},
+            .background = background,
+            .alignment = Align::Centre,
+            .toolTip = toolTip};
+}
+
+// "Ошибки:" before the error counter.
+constexpr LabelSpec errorsCaption(const char *name, TwipsRect rect, FontSpec font, Rgb background)
+{
+    return {.name = name,
+            .rect = rect,
+            .caption = "Ошибки:",
+            .font = font,
+            .background = background,
+            .alignment = Align::Centre};
+}
+
+// The bordered label that shows the number of errors; empty until a check.
+constexpr LabelSpec errorCounter(const char *name, TwipsRect rect, Rgb background)
+{
+    return {.name = name,
+            .rect = rect,
+            .font = {Face::MsSansSerif, 18},
+            .background = background,
+            .border = true,
+            .alignment = Align::Centre};
+}
+
+// The footer buttons, by what they say.
+constexpr ButtonSpec newTaskButton(const char *name, TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {name, rect, "Задание", font, face};
+}
+
+constexpr ButtonSpec checkButton(TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {"Command4", rect, "Проверить", font, face};
+}
+
+constexpr ButtonSpec nextTaskButton(TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {"Command3", rect, "Следующее задание", font, face};
+}
+
+constexpr ButtonSpec exitButton(TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {"Command3", rect, "Выход", font, face};
+}
+
+constexpr ButtonSpec mainWindowButton(const char *name, TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {name, rect, "Главное окно", font, face};
+}
+
+// "Правило" shows the help cursor, as "Справка" does.
+constexpr ButtonSpec ruleButton(TwipsRect rect, FontSpec font, Rgb face)
+{
+    return {"Command5", rect, "Правило", font, face, true};
+}
+
 } // namespace parta
