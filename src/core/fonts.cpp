@@ -61,15 +61,15 @@ void registerFontSubstitutions()
     }
 }
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const FontLook &look)
 {
-    const FaceSubstitute &row = substituteFor(spec.face);
-    const bool bold = spec.weight != Weight::Normal || row.alwaysBold;
+    const FaceSubstitute &row = substituteFor(look.face);
+    const bool bold = look.weight != Weight::Normal || row.alwaysBold;
     const char *family = bold && row.boldFamily ? row.boldFamily : row.family;
     QFont font(QString::fromUtf8(family));
-    font.setPointSizeF(spec.points);
-    font.setWeight(row.alwaysBold ? QFont::Black : qtWeight(spec.weight));
-    font.setItalic(spec.italic);
+    font.setPointSizeF(look.points);
+    font.setWeight(row.alwaysBold ? QFont::Black : qtWeight(look.weight));
+    font.setItalic(look.italic);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

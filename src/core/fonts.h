@@ -25,7 +25,7 @@ enum class Face {
 enum class Weight { Normal, SemiBold, Bold };
 
 // A font as a window table writes it: face, size in points, weight, italic.
-struct FontSpec {
+struct FontLook {
     Face face = Face::MsSansSerif;
     double points = 8.25;
     Weight weight = Weight::Normal;
@@ -51,6 +51,6 @@ const FaceSubstitute &substituteFor(Face face);
 void registerFontSubstitutions();
 
 // The font for a table entry, in the installed family that replaces its face.
-QFont makeFont(const FontSpec &spec);
+QFont makeFont(const FontLook &look);
 
 } // namespace parta

@@ -14,7 +14,7 @@ constexpr std::array<int, 3> variantWindows = {7, 8};
 
 // Where the two variant windows differ from each other.
 struct VariantWindow {
-    WindowSpec window;
+    WindowLook window;
     const char *fieldText;
     const char *fieldToolTip;
     FieldRewrites field;
@@ -36,7 +36,7 @@ const std::array<VariantWindow, 2> variantWindowTable = {{
      "Text6"},
 }};
 
-ExerciseSpec variantSpec(const VariantWindow &v, int variant)
+ExerciseWindowData variantSpec(const VariantWindow &v, int variant)
 {
     return {
         v.window,

@@ -7,7 +7,7 @@ namespace parta {
 
 namespace {
 
-const ExerciseSpec form16 = {
+const ExerciseWindowData form16 = {
     {16, "НЕ с причастиями и деепричастиями", fullSizeClient, {192, 192, 255}},
     {
         .loadedVariant = loadedVariantLabel("Label18", {3480, 7560, 255, 135}),

@@ -7,7 +7,7 @@ namespace parta {
 
 namespace {
 
-const ExerciseSpec form18 = {
+const ExerciseWindowData form18 = {
     {18, "Односоставные предложения", fullSizeClient, {192, 192, 255}},
     {
         .loadedVariant = loadedVariantLabel("Label27", {3360, 7320, 255, 255}),

@@ -7,7 +7,7 @@ namespace parta {
 
 namespace {
 
-const ExerciseSpec form13 = {
+const ExerciseWindowData form13 = {
     {13, " Выделение причастного оборота запятыми", fullSizeClient, {255, 192, 255}},
     {
         .newTask = {"Command2(0)",
@@ -25,12 +25,12 @@ const ExerciseSpec form13 = {
         .mainWindow = mainWindowButton("Command1(1)", {9600, 7320, 1815, 735},
                                        {Face::TimesNewRoman, 15.75, Weight::Bold}, {128, 128, 255}),
         .help = helpLabel("Label13", {480, 6480, 1545, 510}),
-        .rule = ButtonSpec{"Command5",
-                           {4560, 6480, 2055, 465},
-                           " Правило",
-                           {Face::Sylfaen, 18, Weight::Bold},
-                           {0, 192, 0},
-                           true},
+        .rule = ButtonRow{"Command5",
+                          {4560, 6480, 2055, 465},
+                          " Правило",
+                          {Face::Sylfaen, 18, Weight::Bold},
+                          {0, 192, 0},
+                          true},
     },
     {.kind = ExerciseKind::SingleTask, .variants = 1, .nextWindow = 16, .helpWindow = 35, .ruleWindow = 6},
     "Command1(1)",

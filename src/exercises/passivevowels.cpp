@@ -7,7 +7,7 @@ namespace parta {
 
 namespace {
 
-const ExerciseSpec form21 = {
+const ExerciseWindowData form21 = {
     {21, "Гласные перед н в страдательных причастиях", fullSizeClient, {34, 234, 189}},
     {
         .loadedVariant = loadedVariantLabel("Label27", {3360, 7320, 255, 255}),

@@ -7,7 +7,7 @@ namespace parta {
 
 namespace {
 
-const ExerciseSpec form23 = {
+const ExerciseWindowData form23 = {
     {23, "Тире между подлежащим и сказуемым", fullSizeClient, {255, 192, 255}},
     {
         .loadedVariant = loadedVariantLabel("Label27", {3360, 7320, 255, 255}),

@@ -119,7 +119,7 @@ private:
     std::vector<Label *> sentences;
 };
 
-const ExerciseSpec form14 = {
+const ExerciseWindowData form14 = {
     {14, "Сказуемое", fullSizeClient, {255, 192, 255}},
     {
         .loadedVariant = loadedVariantLabel("Label16", {2760, 7680, 210, 315}),

@@ -8,7 +8,7 @@ namespace parta {
 namespace {
 
 // Form25 and Form26 have the same frame; only their numbers differ.
-ExerciseSpec vocabularySpec(int number)
+ExerciseWindowData vocabularySpec(int number)
 {
     return {
         {number, "Словарная работа", fullSizeClient, {128, 255, 255}},

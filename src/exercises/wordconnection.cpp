@@ -69,7 +69,7 @@ private:
     Shell &shell;
 };
 
-const ExerciseSpec chooserSpec = {
+const ExerciseWindowData chooserSpec = {
     {5, "Связь слов в словосочетаниях", fullSizeClient, windowBackground, TitleBar::Fixed, WindowIcon::Menu},
     {
         .newTask = newTaskButton("Command2(0)", {360, 7320, 1935, 735}, {Face::Georgia, 18, Weight::Bold},
@@ -94,7 +94,7 @@ const ExerciseSpec chooserSpec = {
 
 class WordConnectionTopic : public Topic {
 public:
-    WordConnectionTopic(const content::WordConnectionVariant &content_, const LabelSpec &taskCaption_)
+    WordConnectionTopic(const content::WordConnectionVariant &content_, const LabelRow &taskCaption_)
         : content(content_), taskCaption(taskCaption_)
     {
     }
@@ -154,30 +154,30 @@ private:
     }
 
     const content::WordConnectionVariant &content;
-    LabelSpec taskCaption;
+    LabelRow taskCaption;
     std::vector<Label *> phrases;
 };
 
 // Where the three variant windows differ from each other.
 struct VariantWindow {
-    WindowSpec window;
-    LabelSpec taskCaption; // "Задание:"
-    ButtonSpec newTask;
+    WindowLook window;
+    LabelRow taskCaption; // "Задание:"
+    ButtonRow newTask;
     int errorCounterLeft;
-    ButtonSpec next;
-    ButtonSpec mainWindow;
+    ButtonRow next;
+    ButtonRow mainWindow;
     FieldRewrites field;
     int helpWindow;
     const char *firstFocus;
 };
 
-constexpr LabelSpec plainTaskCaption = {.name = "Label1",
-                                        .rect = {120, 960, 1695, 495},
-                                        .caption = "Задание:",
-                                        .font = {Face::MsSansSerif, 18},
-                                        .background = Rgb{0, 255, 255},
-                                        .border = true};
-constexpr FontSpec newTaskFont = {Face::TimesNewRoman, 20.25, Weight::Bold};
+constexpr LabelRow plainTaskCaption = {.name = "Label1",
+                                       .rect = {120, 960, 1695, 495},
+                                       .caption = "Задание:",
+                                       .font = {Face::MsSansSerif, 18},
+                                       .background = Rgb{0, 255, 255},
+                                       .border = true};
+constexpr FontLook newTaskFont = {Face::TimesNewRoman, 20.25, Weight::Bold};
 constexpr Rgb newTaskFace = {0, 192, 192};
 constexpr TwipsRect nextRect = {7920, 7320, 1815, 735};
 constexpr TwipsRect mainWindowRect = {9960, 7320, 1695, 735};
@@ -221,7 +221,7 @@ const std::array<VariantWindow, 3> variantWindowTable = {{
      "Text2"},
 }};
 
-ExerciseSpec variantSpec(const VariantWindow &v, int variant)
+ExerciseWindowData variantSpec(const VariantWindow &v, int variant)
 {
     static const char *const ownNumbers[] = {"1", "2", "3"};
     return {

@@ -84,68 +84,68 @@ void setForeground(QWidget *control, const QColor &color)
     control->setPalette(palette);
 }
 
-Label *addLabel(QWidget *window, const LabelSpec &spec)
+Label *addLabel(QWidget *window, const LabelRow &row)
 {
-    auto *label = new Label(text(spec.caption), window);
-    place(label, spec.name, spec.rect);
-    label->setFont(makeFont(spec.font));
-    label->setAlignment(horizontal(spec.alignment) | Qt::AlignTop);
+    auto *label = new Label(text(row.caption), window);
+    place(label, row.name, row.rect);
+    label->setFont(makeFont(row.font));
+    label->setAlignment(horizontal(row.alignment) | Qt::AlignTop);
     label->setWordWrap(true);
     label->setMargin(0);
     label->setIndent(0);
     label->setTextFormat(Qt::PlainText);
-    if (spec.border) {
+    if (row.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
     }
-    label->setAutoFillBackground(spec.background.has_value());
-    if (spec.background)
-        setBackground(label, spec.background->toColor());
-    setForeground(label, spec.text.toColor());
-    if (spec.helpCursor)
+    label->setAutoFillBackground(row.background.has_value());
+    if (row.background)
+        setBackground(label, row.background->toColor());
+    setForeground(label, row.text.toColor());
+    if (row.helpCursor)
         label->setCursor(Qt::WhatsThisCursor);
     return label;
 }
 
-Button *addButton(QWidget *window, const ButtonSpec &spec)
+Button *addButton(QWidget *window, const ButtonRow &row)
 {
-    auto *button = new Button(text(spec.caption), window);
-    place(button, spec.name, spec.rect);
-    button->setFont(makeFont(spec.font));
+    auto *button = new Button(text(row.caption), window);
+    place(button, row.name, row.rect);
+    button->setFont(makeFont(row.font));
     button->setAutoDefault(false);
-    setBackground(button, spec.face.toColor());
+    setBackground(button, row.face.toColor());
     setForeground(button, Qt::black);
-    if (spec.helpCursor)
+    if (row.helpCursor)
         button->setCursor(Qt::WhatsThisCursor);
     return button;
 }
 
-TextBox *addTextBox(QWidget *window, const TextBoxSpec &spec)
+TextBox *addTextBox(QWidget *window, const TextBoxRow &row)
 {
     auto *box = new TextBox(window);
-    place(box, spec.name, spec.rect);
-    box->setText(text(spec.text));
-    box->setFont(makeFont(spec.font));
-    box->setAlignment(horizontal(spec.alignment) | Qt::AlignVCenter);
-    box->setFrame(spec.border);
-    setBackground(box, spec.background.toColor());
-    setForeground(box, spec.textColor.toColor());
-    if (spec.toolTip)
-        box->setToolTip(text(spec.toolTip));
-    if (spec.maxLength > 0)
-        box->setMaxLength(spec.maxLength);
+    place(box, row.name, row.rect);
+    box->setText(text(row.text));
+    box->setFont(makeFont(row.font));
+    box->setAlignment(horizontal(row.alignment) | Qt::AlignVCenter);
+    box->setFrame(row.border);
+    setBackground(box, row.background.toColor());
+    setForeground(box, row.textColor.toColor());
+    if (row.toolTip)
+        box->setToolTip(text(row.toolTip));
+    if (row.maxLength > 0)
+        box->setMaxLength(row.maxLength);
     return box;
 }
 
-DocumentView *addDocument(QWidget *window, const DocumentSpec &spec)
+DocumentView *addDocument(QWidget *window, const DocumentRow &row)
 {
     auto *view = new DocumentView(window);
-    place(view, spec.name, spec.rect);
-    setBackground(view, spec.background.toColor());
-    if (spec.picture)
-        view->setPicture(text(spec.picture));
-    if (spec.document)
-        view->setDocument(resourceText(text(spec.document)), spec.shadow);
+    place(view, row.name, row.rect);
+    setBackground(view, row.background.toColor());
+    if (row.picture)
+        view->setPicture(text(row.picture));
+    if (row.document)
+        view->setDocument(resourceText(text(row.document)), row.shadow);
     return view;
 }
 

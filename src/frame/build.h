@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspecs.h"
+#include "controlrows.h"
 
 class QString;
 class QWidget;
@@ -14,10 +14,10 @@ class TextBox;
 
 // Builders that turn one row of a control table into a control of a window.
 // Controls are stacked in the order they are built: a later one lies above.
-Label *addLabel(QWidget *window, const LabelSpec &spec);
-Button *addButton(QWidget *window, const ButtonSpec &spec);
-TextBox *addTextBox(QWidget *window, const TextBoxSpec &spec);
-DocumentView *addDocument(QWidget *window, const DocumentSpec &spec);
+Label *addLabel(QWidget *window, const LabelRow &row);
+Button *addButton(QWidget *window, const ButtonRow &row);
+TextBox *addTextBox(QWidget *window, const TextBoxRow &row);
+DocumentView *addDocument(QWidget *window, const DocumentRow &row);
 
 // Narrows the letter spacing of a word-wrapped label, a percent at a time down
 // to 90 %, until its text fits its height; the font and its size stay as given.

@@ -12,12 +12,12 @@
 
 namespace parta {
 
-ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::unique_ptr<Topic> topic_)
-    : Window(spec.window), shell(shell_), rules(spec.rules), topic(std::move(topic_))
+ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseWindowData &table, std::unique_ptr<Topic> topic_)
+    : Window(table.window), shell(shell_), rules(table.rules), topic(std::move(topic_))
 {
     topic->build(this);
 
-    const FrameLayout &layout = spec.layout;
+    const FrameLayout &layout = table.layout;
     if (layout.loadedVariant)
         loadedVariant = addLabel(this, *layout.loadedVariant);
     newTaskButton = addButton(this, layout.newTask);
@@ -38,7 +38,7 @@ ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::uni
 
     if (checkButton)
         checkButton->setEnabled(rules.checkEnabledFirst);
-    applyFocusOrder(spec);
+    applyFocusOrder(table);
 
     connect(newTaskButton, &Button::clicked, this, &ExerciseWindow::newTask);
     if (checkButton)
@@ -57,17 +57,17 @@ ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseSpec &spec, std::uni
 
 ExerciseWindow::~ExerciseWindow() = default;
 
-void ExerciseWindow::applyFocusOrder(const ExerciseSpec &spec)
+void ExerciseWindow::applyFocusOrder(const ExerciseWindowData &table)
 {
     QList<QWidget *> order;
-    for (const char *name : spec.focusOrder) {
+    for (const char *name : table.focusOrder) {
         if (auto *control = findChild<QWidget *>(QString::fromUtf8(name)))
             order.append(control);
     }
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    QWidget *first = spec.firstFocus ? findChild<QWidget *>(QString::fromUtf8(spec.firstFocus)) : nullptr;
+    QWidget *first = table.firstFocus ? findChild<QWidget *>(QString::fromUtf8(table.firstFocus)) : nullptr;
     if (!first) {
         const auto enabled =
             std::find_if(order.begin(), order.end(), [](QWidget *w) { return w->isEnabled(); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercisespec.h"
+#include "exercisewindowdata.h"
 #include "window.h"
 
 #include <memory>
@@ -20,7 +20,7 @@ class Topic;
 class ExerciseWindow : public Window {
     Q_OBJECT
 public:
-    ExerciseWindow(Shell &shell, const ExerciseSpec &spec, std::unique_ptr<Topic> topic);
+    ExerciseWindow(Shell &shell, const ExerciseWindowData &table, std::unique_ptr<Topic> topic);
     ~ExerciseWindow() override;
 
     void newTask();
@@ -28,7 +28,7 @@ public:
     void leaveTo(int target);
 
 private:
-    void applyFocusOrder(const ExerciseSpec &spec);
+    void applyFocusOrder(const ExerciseWindowData &table);
     void resetFrame(bool checkEnabled);
     bool correctRange();
     std::optional<double> selectionValue() const;

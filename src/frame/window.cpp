@@ -32,31 +32,31 @@ QString windowName(int number)
     return QStringLiteral("Form%1").arg(number);
 }
 
-Window::Window(const WindowSpec &spec) : QWidget(nullptr), windowNumber(spec.number)
+Window::Window(const WindowLook &look) : QWidget(nullptr), windowNumber(look.number)
 {
-    setObjectName(windowName(spec.number));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setObjectName(windowName(look.number));
+    setWindowTitle(QString::fromUtf8(look.caption));
     setAutoFillBackground(true);
-    setBackground(this, spec.background.toColor());
+    setBackground(this, look.background.toColor());
 
     Qt::WindowFlags flags =
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    switch (spec.titleBar) {
+    switch (look.titleBar) {
     case TitleBar::Fixed:
         flags |= Qt::WindowMinimizeButtonHint;
-        setFixedSize(spec.client.toPixels());
+        setFixedSize(look.client.toPixels());
         break;
     case TitleBar::Resizable:
         flags |= Qt::WindowMinMaxButtonsHint;
-        resize(spec.client.toPixels());
+        resize(look.client.toPixels());
         break;
     case TitleBar::Tool:
         flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-        setFixedSize(spec.client.toPixels());
+        setFixedSize(look.client.toPixels());
         break;
     }
     setWindowFlags(flags);
-    setWindowIcon(iconFor(spec.icon));
+    setWindowIcon(iconFor(look.icon));
 }
 
 } // namespace parta

@@ -15,7 +15,7 @@ enum class TitleBar {
 
 enum class WindowIcon { None, Main, Menu, Exercise, Information };
 
-struct WindowSpec {
+struct WindowLook {
     int number = 0; // the window is named Form<number>
     const char *caption = "";
     TwipsSize client = fullSizeClient;
@@ -29,7 +29,7 @@ struct WindowSpec {
 class Window : public QWidget {
     Q_OBJECT
 public:
-    explicit Window(const WindowSpec &spec);
+    explicit Window(const WindowLook &look);
 
     int number() const { return windowNumber; }
 

@@ -19,43 +19,43 @@ namespace {
 
 // What one information window holds besides its button: a title label, one or
 // two document views, a text label whose text is stored in the program.
-struct InformationWindowSpec {
-    WindowSpec window;
-    std::optional<LabelSpec> title;
-    std::optional<DocumentSpec> document;
-    std::optional<DocumentSpec> secondDocument;
-    std::optional<LabelSpec> textLabel;
+struct InformationWindowData {
+    WindowLook window;
+    std::optional<LabelRow> title;
+    std::optional<DocumentRow> document;
+    std::optional<DocumentRow> secondDocument;
+    std::optional<LabelRow> textLabel;
     const char *textResource = nullptr; // the text of textLabel
-    ButtonSpec button;
+    ButtonRow button;
     bool centreOnce = false; // centres itself on the screen when first shown
 };
 
 constexpr Rgb helpBackground = {128, 255, 255};
 
-constexpr InformationWindowSpec help(int number, const char *caption, TwipsSize client, const char *label,
+constexpr InformationWindowData help(int number, const char *caption, TwipsSize client, const char *label,
                                      TwipsRect labelRect, double points, const char *text, TwipsRect ok)
 {
     return {
         .window = {number, caption, client, helpBackground, TitleBar::Tool, WindowIcon::None},
-        .textLabel = LabelSpec{.name = label, .rect = labelRect, .font = {Face::TimesNewRoman, points}},
+        .textLabel = LabelRow{.name = label, .rect = labelRect, .font = {Face::TimesNewRoman, points}},
         .textResource = text,
         .button = {"Command1", ok, "OK", {Face::TimesNewRoman, 18, Weight::Bold}, {0, 255, 0}},
     };
 }
 
-constexpr InformationWindowSpec rule(WindowSpec window, LabelSpec title, DocumentSpec document,
-                                     ButtonSpec button)
+constexpr InformationWindowData rule(WindowLook window, LabelRow title, DocumentRow document,
+                                     ButtonRow button)
 {
     return {.window = window, .title = title, .document = document, .button = button};
 }
 
-constexpr WindowSpec ruleWindow(int number, const char *caption, TwipsSize client, Rgb background)
+constexpr WindowLook ruleWindow(int number, const char *caption, TwipsSize client, Rgb background)
 {
     return {number, caption, client, background, TitleBar::Fixed, WindowIcon::Information};
 }
 
-constexpr LabelSpec ruleTitle(const char *name, TwipsRect rect, const char *caption, FontSpec font,
-                              Rgb background, Rgb text = {0, 0, 0})
+constexpr LabelRow ruleTitle(const char *name, TwipsRect rect, const char *caption, FontLook font,
+                             Rgb background, Rgb text = {0, 0, 0})
 {
     return {.name = name,
             .rect = rect,
@@ -67,19 +67,19 @@ constexpr LabelSpec ruleTitle(const char *name, TwipsRect rect, const char *capt
             .alignment = Align::Centre};
 }
 
-constexpr FontSpec bold(Face face, double points)
+constexpr FontLook bold(Face face, double points)
 {
     return {face, points, Weight::Bold};
 }
 
-const std::array<InformationWindowSpec, 24> windows = {{
+const std::array<InformationWindowData, 24> windows = {{
     // About
     {.window = {2, "О программе", {7080, 5265}, {0, 255, 255}, TitleBar::Fixed, WindowIcon::Information},
-     .document = DocumentSpec{.name = "OLE1",
-                              .rect = {225, 225, 6615, 4335},
-                              .background = {128, 255, 128},
-                              .document = ":/content/about.html",
-                              .shadow = true},
+     .document = DocumentRow{.name = "OLE1",
+                             .rect = {225, 225, 6615, 4335},
+                             .background = {128, 255, 128},
+                             .document = ":/content/about.html",
+                             .shadow = true},
      .button = {"Command1", {5280, 4680, 1455, 495}, "OK", {Face::ArialBlack, 14.25}, {255, 0, 255}},
      .centreOnce = true},
 
@@ -95,12 +95,12 @@ const std::array<InformationWindowSpec, 24> windows = {{
     {.window = {6, "Правило", {6150, 4560}, {0, 255, 255}, TitleBar::Resizable, WindowIcon::Information},
      .title = ruleTitle("Label1", {240, 360, 5625, 735}, "Выделение причастного оборота запятыми",
                         bold(Face::TimesNewRoman, 15.75), {255, 128, 0}),
-     .textLabel = LabelSpec{.name = "Label2",
-                            .rect = {360, 1560, 5340, 1665},
-                            .font = {Face::TimesNewRoman, 15.75},
-                            .background = Rgb{128, 255, 128},
-                            .text = {128, 0, 0},
-                            .border = true},
+     .textLabel = LabelRow{.name = "Label2",
+                           .rect = {360, 1560, 5340, 1665},
+                           .font = {Face::TimesNewRoman, 15.75},
+                           .background = Rgb{128, 255, 128},
+                           .text = {128, 0, 0},
+                           .border = true},
      .textResource = ":/content/rule-participial-commas.txt",
      .button =
          {"Command1", {4200, 3720, 1695, 495}, "OK", bold(Face::TimesNewRoman, 15.75), {255, 128, 255}}},
@@ -147,14 +147,14 @@ const std::array<InformationWindowSpec, 24> windows = {{
 
     // Praise
     {.window = {20, "Молодец!", {3675, 2235}, {207, 252, 90}, TitleBar::Tool, WindowIcon::None},
-     .document = DocumentSpec{.name = "OLE1",
-                              .rect = {240, 120, 3135, 975},
-                              .background = {207, 252, 90},
-                              .picture = ":/pictures/praise-title.svg"},
-     .secondDocument = DocumentSpec{.name = "OLE2",
-                                    .rect = {120, 960, 3495, 855},
-                                    .background = {207, 252, 90},
-                                    .picture = ":/pictures/praise-subtitle.svg"},
+     .document = DocumentRow{.name = "OLE1",
+                             .rect = {240, 120, 3135, 975},
+                             .background = {207, 252, 90},
+                             .picture = ":/pictures/praise-title.svg"},
+     .secondDocument = DocumentRow{.name = "OLE2",
+                                   .rect = {120, 960, 3495, 855},
+                                   .background = {207, 252, 90},
+                                   .picture = ":/pictures/praise-subtitle.svg"},
      .button = {"Command1", {2640, 1800, 855, 375}, "OK", bold(Face::TimesNewRoman, 14.25), {0, 255, 0}}},
 
     // Help
@@ -194,7 +194,7 @@ const std::array<InformationWindowSpec, 24> windows = {{
 // first time it is shown and is left where the pupil puts it afterwards.
 class InformationWindow : public Window {
 public:
-    InformationWindow(const WindowSpec &spec, bool centreOnce) : Window(spec), centrePending(centreOnce) {}
+    InformationWindow(const WindowLook &data, bool centreOnce) : Window(data), centrePending(centreOnce) {}
 
 protected:
     void showEvent(QShowEvent *event) override
@@ -220,24 +220,24 @@ private:
 
 std::unique_ptr<QWidget> createInformationWindow(int number, Shell &shell)
 {
-    const auto *spec =
+    const auto *data =
         std::find_if(windows.begin(), windows.end(),
-                     [number](const InformationWindowSpec &row) { return row.window.number == number; });
-    Q_ASSERT(spec != windows.end());
-    auto window = std::make_unique<InformationWindow>(spec->window, spec->centreOnce);
+                     [number](const InformationWindowData &row) { return row.window.number == number; });
+    Q_ASSERT(data != windows.end());
+    auto window = std::make_unique<InformationWindow>(data->window, data->centreOnce);
     QWidget *w = window.get();
 
-    if (spec->title)
-        addLabel(w, *spec->title);
-    if (spec->document)
-        addDocument(w, *spec->document);
-    if (spec->secondDocument)
-        addDocument(w, *spec->secondDocument);
-    if (spec->textLabel) {
-        Label *label = addLabel(w, *spec->textLabel);
-        label->setText(resourceText(QString::fromUtf8(spec->textResource)));
+    if (data->title)
+        addLabel(w, *data->title);
+    if (data->document)
+        addDocument(w, *data->document);
+    if (data->secondDocument)
+        addDocument(w, *data->secondDocument);
+    if (data->textLabel) {
+        Label *label = addLabel(w, *data->textLabel);
+        label->setText(resourceText(QString::fromUtf8(data->textResource)));
     }
-    auto *ok = addButton(w, spec->button);
+    auto *ok = addButton(w, data->button);
     ok->setFocus();
     QObject::connect(ok, &Button::clicked, &shell, [&shell, number] { shell.hide(number); });
     return window;

@@ -20,13 +20,13 @@ struct TopicButton {
 };
 
 struct GradeMenu {
-    WindowSpec window;
+    WindowLook window;
     const char *header;
     TwipsRect helpLabel;
-    LabelSpec tasksLabel;
+    LabelRow tasksLabel;
     int buttonLeft;
     int buttonWidth;
-    FontSpec buttonFont;
+    FontLook buttonFont;
     Rgb buttonFace;
     Rgb mainWindowFace;
     int helpWindow;

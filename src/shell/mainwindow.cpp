@@ -12,11 +12,11 @@ namespace {
 
 constexpr int self = 1;
 
-constexpr WindowSpec form1 = {self,        "Главное окно",  fullSizeClient,
+constexpr WindowLook form1 = {self,        "Главное окно",  fullSizeClient,
                               {0, 255, 0}, TitleBar::Fixed, WindowIcon::Main};
 
-constexpr FontSpec gradeFont = {Face::BookmanOldStyle, 24, Weight::SemiBold, true};
-constexpr FontSpec helpFont = {Face::Georgia, 14.25, Weight::Bold, true};
+constexpr FontLook gradeFont = {Face::BookmanOldStyle, 24, Weight::SemiBold, true};
+constexpr FontLook helpFont = {Face::Georgia, 14.25, Weight::Bold, true};
 
 } // namespace
 

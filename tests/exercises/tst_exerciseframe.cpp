@@ -39,16 +39,16 @@ private:
 
 // An in-window exercise of three variants, selected by the whole text, laid out
 // like the real ones; it stands in for Form14 of the shell.
-ExerciseSpec inWindowSpec(Reading reading)
+ExerciseWindowData inWindowSpec(Reading reading)
 {
     return {
         {14, "Проба", fullSizeClient, {255, 255, 255}},
         {
-            .loadedVariant = LabelSpec{.name = "Label16", .rect = {2760, 7680, 210, 315}, .caption = "1"},
+            .loadedVariant = LabelRow{.name = "Label16", .rect = {2760, 7680, 210, 315}, .caption = "1"},
             .newTask = {"Command2(0)", {240, 7320, 1935, 735}, "Задание"},
-            .variantField = TextBoxSpec{.name = "Text2", .rect = {2400, 7440, 735, 615}, .text = "1"},
-            .check = ButtonSpec{"Command4", {3480, 7320, 1815, 735}, "Проверить"},
-            .errorCounter = LabelSpec{.name = "Label4", .rect = {6795, 7320, 735, 735}},
+            .variantField = TextBoxRow{.name = "Text2", .rect = {2400, 7440, 735, 615}, .text = "1"},
+            .check = ButtonRow{"Command4", {3480, 7320, 1815, 735}, "Проверить"},
+            .errorCounter = LabelRow{.name = "Label4", .rect = {6795, 7320, 735, 735}},
             .next = {"Command3", {7800, 7320, 1815, 735}, "Следующее задание"},
             .mainWindow = {"Command1(0)", {9840, 7320, 1695, 735}, "Главное окно"},
             .help = helpLabel("Label17", {120, 600, 1545, 510}),

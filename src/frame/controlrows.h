@@ -13,11 +13,11 @@ namespace parta {
 
 enum class Align { Left, Centre, Right };
 
-struct LabelSpec {
+struct LabelRow {
     const char *name = "";
     TwipsRect rect;
     const char *caption = "";
-    FontSpec font;
+    FontLook font;
     std::optional<Rgb> background; // none: transparent
     Rgb text = {0, 0, 0};
     bool border = false;
@@ -25,20 +25,20 @@ struct LabelSpec {
     bool helpCursor = false; // the arrow with a question mark
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     const char *name = "";
     TwipsRect rect;
     const char *caption = "";
-    FontSpec font;
+    FontLook font;
     Rgb face = {192, 192, 192};
     bool helpCursor = false;
 };
 
-struct TextBoxSpec {
+struct TextBoxRow {
     const char *name = "";
     TwipsRect rect;
     const char *text = "";
-    FontSpec font;
+    FontLook font;
     Rgb background = {255, 255, 255};
     Rgb textColor = {0, 0, 0};
     Align alignment = Align::Left;
@@ -47,7 +47,7 @@ struct TextBoxSpec {
     int maxLength = 0; // 0: no limit
 };
 
-struct DocumentSpec {
+struct DocumentRow {
     const char *name = "";
     TwipsRect rect;
     Rgb background = {255, 255, 255};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspecs.h"
+#include "controlrows.h"
 #include "window.h"
 
 #include <array>
@@ -44,21 +44,21 @@ struct FrameRules {
 
 // The footer and the other frame controls of one window, as its table places them.
 struct FrameLayout {
-    std::optional<LabelSpec> loadedVariant; // hidden behind another control
-    ButtonSpec newTask;                     // "Задание" or "Выполнить заново"
-    std::optional<LabelSpec> variantCaption;
-    std::optional<TextBoxSpec> variantField;
-    std::optional<ButtonSpec> check;
-    std::optional<LabelSpec> errorsCaption;
-    std::optional<LabelSpec> errorCounter;
-    ButtonSpec next; // "Следующее задание" or "Выход"
-    ButtonSpec mainWindow;
-    LabelSpec help;
-    std::optional<ButtonSpec> rule;
+    std::optional<LabelRow> loadedVariant; // hidden behind another control
+    ButtonRow newTask;                     // "Задание" or "Выполнить заново"
+    std::optional<LabelRow> variantCaption;
+    std::optional<TextBoxRow> variantField;
+    std::optional<ButtonRow> check;
+    std::optional<LabelRow> errorsCaption;
+    std::optional<LabelRow> errorCounter;
+    ButtonRow next; // "Следующее задание" or "Выход"
+    ButtonRow mainWindow;
+    LabelRow help;
+    std::optional<ButtonRow> rule;
 };
 
-struct ExerciseSpec {
-    WindowSpec window;
+struct ExerciseWindowData {
+    WindowLook window;
     FrameLayout layout;
     FrameRules rules;
     const char *firstFocus = nullptr; // the control that has the focus when first shown
@@ -68,9 +68,9 @@ struct ExerciseSpec {
 };
 
 // The help label of every exercise window looks the same.
-inline constexpr FontSpec helpLabelFont = {Face::Georgia, 14.25, Weight::Bold, true};
+inline constexpr FontLook helpLabelFont = {Face::Georgia, 14.25, Weight::Bold, true};
 
-constexpr LabelSpec helpLabel(const char *name, TwipsRect rect)
+constexpr LabelRow helpLabel(const char *name, TwipsRect rect)
 {
     return {.name = name,
             .rect = rect,
@@ -85,13 +85,13 @@ constexpr LabelSpec helpLabel(const char *name, TwipsRect rect)
 // always has; only what varies from window to window is left to the caller.
 
 // The hidden label that keeps the number of the loaded variant.
-constexpr LabelSpec loadedVariantLabel(const char *name, TwipsRect rect, FontSpec font = {})
+constexpr LabelRow loadedVariantLabel(const char *name, TwipsRect rect, FontLook font = {})
 {
     return {.name = name, .rect = rect, .caption = "1", .font = font, .alignment = Align::Centre};
 }
 
 // "Вариант" above the variant field.
-constexpr LabelSpec variantCaption(TwipsRect rect, Rgb background)
+constexpr LabelRow variantCaption(TwipsRect rect, Rgb background)
 {
     return {.name = "Label5",
             .rect = rect,
@@ -102,8 +102,8 @@ constexpr LabelSpec variantCaption(TwipsRect rect, Rgb background)
 }
 
 // The variant field, Text2.
-constexpr TextBoxSpec variantField(TwipsRect rect, const char *text, Rgb background,
-                                   const char *toolTip = nullptr)
+constexpr TextBoxRow variantField(TwipsRect rect, const char *text, Rgb background,
+                                  const char *toolTip = nullptr)
 {
     return {.name = "Text2",
             .rect = rect,
@@ -115,7 +115,7 @@ constexpr TextBoxSpec variantField(TwipsRect rect, const char *text, Rgb backgro
 }
 
 // "Ошибки:" before the error counter.
-constexpr LabelSpec errorsCaption(const char *name, TwipsRect rect, FontSpec font, Rgb background)
+constexpr LabelRow errorsCaption(const char *name, TwipsRect rect, FontLook font, Rgb background)
 {
     return {.name = name,
             .rect = rect,
@@ -126,7 +126,7 @@ constexpr LabelSpec errorsCaption(const char *name, TwipsRect rect, FontSpec fon
 }
 
 // The bordered label that shows the number of errors; empty until a check.
-constexpr LabelSpec errorCounter(const char *name, TwipsRect rect, Rgb background)
+constexpr LabelRow errorCounter(const char *name, TwipsRect rect, Rgb background)
 {
     return {.name = name,
             .rect = rect,
@@ -137,33 +137,33 @@ constexpr LabelSpec errorCounter(const char *name, TwipsRect rect, Rgb backgroun
 }
 
 // The footer buttons, by what they say.
-constexpr ButtonSpec newTaskButton(const char *name, TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow newTaskButton(const char *name, TwipsRect rect, FontLook font, Rgb face)
 {
     return {name, rect, "Задание", font, face};
 }
 
-constexpr ButtonSpec checkButton(TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow checkButton(TwipsRect rect, FontLook font, Rgb face)
 {
     return {"Command4", rect, "Проверить", font, face};
 }
 
-constexpr ButtonSpec nextTaskButton(TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow nextTaskButton(TwipsRect rect, FontLook font, Rgb face)
 {
     return {"Command3", rect, "Следующее задание", font, face};
 }
 
-constexpr ButtonSpec exitButton(TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow exitButton(TwipsRect rect, FontLook font, Rgb face)
 {
     return {"Command3", rect, "Выход", font, face};
 }
 
-constexpr ButtonSpec mainWindowButton(const char *name, TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow mainWindowButton(const char *name, TwipsRect rect, FontLook font, Rgb face)
 {
     return {name, rect, "Главное окно", font, face};
 }
 
 // "Правило" shows the help cursor, as "Справка" does.
-constexpr ButtonSpec ruleButton(TwipsRect rect, FontSpec font, Rgb face)
+constexpr ButtonRow ruleButton(TwipsRect rect, FontLook font, Rgb face)
 {
     return {"Command5", rect, "Правило", font, face, true};
 }
