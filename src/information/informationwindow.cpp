@@ -194,7 +194,7 @@ const std::array<InformationWindowData, 24> windows = {{
 // first time it is shown and is left where the pupil puts it afterwards.
 class InformationWindow : public Window {
 public:
-    InformationWindow(const WindowLook &data, bool centreOnce) : Window(data), centrePending(centreOnce) {}
+    InformationWindow(const WindowLook &look, bool centreOnce) : Window(look), centrePending(centreOnce) {}
 
 protected:
     void showEvent(QShowEvent *event) override
