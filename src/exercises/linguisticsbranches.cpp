@@ -36,7 +36,7 @@ const std::array<VariantWindow, 2> variantWindowTable = {{
      "Text6"},
 }};
 
-ExerciseWindowData variantSpec(const VariantWindow &v, int variant)
+ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
 {
     return {
         v.window,
@@ -76,7 +76,8 @@ std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Shell &shel
 {
     const int variant = number - variantWindows[0] + 1;
     const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
-    return std::make_unique<ExerciseWindow>(shell, variantSpec(v, variant), std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(shell, variantWindowData(v, variant),
+                                            std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

@@ -8,7 +8,7 @@ namespace parta {
 namespace {
 
 // Form25 and Form26 have the same frame; only their numbers differ.
-ExerciseWindowData vocabularySpec(int number)
+ExerciseWindowData vocabularyWindowData(int number)
 {
     return {
         {number, "Словарная работа", fullSizeClient, {128, 255, 255}},
@@ -43,7 +43,8 @@ ExerciseWindowData vocabularySpec(int number)
 
 std::unique_ptr<QWidget> createVocabularyWindow(int number, Shell &shell)
 {
-    return std::make_unique<ExerciseWindow>(shell, vocabularySpec(number), std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(shell, vocabularyWindowData(number),
+                                            std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

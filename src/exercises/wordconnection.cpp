@@ -69,7 +69,7 @@ private:
     Shell &shell;
 };
 
-const ExerciseWindowData chooserSpec = {
+const ExerciseWindowData chooserData = {
     {5, "Связь слов в словосочетаниях", fullSizeClient, windowBackground, TitleBar::Fixed, WindowIcon::Menu},
     {
         .newTask = newTaskButton("Command2(0)", {360, 7320, 1935, 735}, {Face::Georgia, 18, Weight::Bold},
@@ -221,7 +221,7 @@ const std::array<VariantWindow, 3> variantWindowTable = {{
      "Text2"},
 }};
 
-ExerciseWindowData variantSpec(const VariantWindow &v, int variant)
+ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
 {
     static const char *const ownNumbers[] = {"1", "2", "3"};
     return {
@@ -255,28 +255,18 @@ ExerciseWindowData variantSpec(const VariantWindow &v, int variant)
 
 } // namespace
 
-int wordConnectionWindow(int variant)
-{
-    return variantWindows.at(static_cast<std::size_t>(variant - 1));
-}
-
-int wordConnectionVariantOf(int number)
-{
-    return number - variantWindows[0] + 1;
-}
-
 std::unique_ptr<QWidget> createWordConnectionChooser(Shell &shell)
 {
-    return std::make_unique<ExerciseWindow>(shell, chooserSpec, std::make_unique<ChooserTopic>(shell));
+    return std::make_unique<ExerciseWindow>(shell, chooserData, std::make_unique<ChooserTopic>(shell));
 }
 
 std::unique_ptr<QWidget> createWordConnectionWindow(int number, Shell &shell)
 {
-    const int variant = wordConnectionVariantOf(number);
+    const int variant = number - variantWindows[0] + 1;
     const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
     auto topic =
         std::make_unique<WordConnectionTopic>(content::wordConnectionVariant(variant), v.taskCaption);
-    return std::make_unique<ExerciseWindow>(shell, variantSpec(v, variant), std::move(topic));
+    return std::make_unique<ExerciseWindow>(shell, variantWindowData(v, variant), std::move(topic));
 }
 
 } // namespace parta

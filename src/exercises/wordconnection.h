@@ -13,8 +13,4 @@ std::unique_ptr<QWidget> createWordConnectionChooser(Shell &shell);
 // Form9, Form10, Form11: variants I, II and III of the word-connection exercise.
 std::unique_ptr<QWidget> createWordConnectionWindow(int number, Shell &shell);
 
-// The number of the word-connection window of a variant, and back.
-int wordConnectionWindow(int variant);
-int wordConnectionVariantOf(int number);
-
 } // namespace parta
