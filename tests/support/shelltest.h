@@ -24,8 +24,11 @@ protected:
 
     // A left click on a visible control, as the pupil makes it.
     void click(int number, const QString &name);
-    // Replaces the text of a text box, as typing or pasting would.
+    // Empties a text box and types the text into it key by key, as the pupil
+    // does; a long text is pasted instead.
     void type(int number, const QString &name, const QString &text);
+    // Replaces the text of a text box at once, as pasting does.
+    void paste(int number, const QString &name, const QString &text);
     QString text(int number, const QString &name);
     bool isShown(int number);
     bool isEnabled(int number, const QString &name);
