@@ -4,6 +4,7 @@
 #include "frame/topic.h"
 
 #include <array>
+#include <vector>
 
 namespace parta {
 
@@ -18,7 +19,7 @@ struct VariantWindow {
     const char *fieldText;
     const char *fieldToolTip;
     FieldRewrites field;
-    const char *firstFocus;
+    std::vector<const char *> focusOrder; // its first entry has the focus when first shown
 };
 
 const std::array<VariantWindow, 2> variantWindowTable = {{
@@ -27,13 +28,16 @@ const std::array<VariantWindow, 2> variantWindowTable = {{
      "1",
      "Текстовое поле для ввода номера варианта",
      {.onNewTask = "1", .onCheck = "1", .onNextTask = "1"},
-     "Command4"},
+     {"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)", "Text1", "Text3", "Text4", "Text5",
+      "Text6"}},
     {{8, "Разделы науки о языке, вариант II", fullSizeClient, windowBackground, TitleBar::Fixed,
       WindowIcon::Menu},
      "2",
      nullptr,
      {.onNewTask = "2", .onMainWindow = "2", .onNextTask = "2"},
-     "Text6"},
+     // The answer boxes from the bottom up.
+     {"Text6", "Text5", "Text4", "Text3", "Text1", "Command1(1)", "Command2(0)", "Command3", "Text2",
+      "Command4"}},
 }};
 
 ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
@@ -66,7 +70,8 @@ ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
          .field = v.field,
          .nextWindow = 13,
          .helpWindow = 32},
-        v.firstFocus,
+        nullptr,
+        v.focusOrder,
     };
 }
 

@@ -34,7 +34,8 @@ const ExerciseWindowData form16 = {
      .nextWindow = 21,
      .helpWindow = 37,
      .ruleWindow = 17},
-    "Command3",
+    nullptr,
+    {"Command4", "Command3", "Command1(1)", "Text2", "Command2(0)", "Command5"},
 };
 
 } // namespace

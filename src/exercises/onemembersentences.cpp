@@ -33,7 +33,8 @@ const ExerciseWindowData form18 = {
      .nextWindow = 23,
      .helpWindow = 38,
      .ruleWindow = 19},
-    "Text2",
+    nullptr,
+    {"Text2", "Command3", "Command2(0)", "Command1(0)", "Command4", "Command5"},
 };
 
 } // namespace

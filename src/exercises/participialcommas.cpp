@@ -33,7 +33,9 @@ const ExerciseWindowData form13 = {
                           true},
     },
     {.kind = ExerciseKind::SingleTask, .variants = 1, .nextWindow = 16, .helpWindow = 35, .ruleWindow = 6},
-    "Command1(1)",
+    nullptr,
+    // The answer boxes join this order when the exercise is built.
+    {"Command1(1)", "Command2(0)", "Command3", "Command4", "Command5"},
 };
 
 } // namespace

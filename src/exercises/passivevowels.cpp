@@ -33,7 +33,11 @@ const ExerciseWindowData form21 = {
      .nextWindow = 25,
      .helpWindow = 39,
      .ruleWindow = 22},
-    "Command1(0)",
+    nullptr,
+    {"Command4",  "Command1(0)", "Command2(0)", "Command3",  "Text2",     "Command5",
+     "Text1(1)",  "Text1(2)",    "Text1(3)",    "Text1(4)",  "Text1(5)",  "Text1(6)",
+     "Text1(7)",  "Text1(8)",    "Text1(9)",    "Text1(10)", "Text1(11)", "Text1(12)",
+     "Text1(13)", "Text1(14)",   "Text1(15)",   "Text1(16)", "Text1(17)", "Text1(0)"},
 };
 
 } // namespace

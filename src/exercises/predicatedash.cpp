@@ -35,7 +35,9 @@ const ExerciseWindowData form23 = {
      .nextWindow = 26,
      .helpWindow = 40,
      .ruleWindow = 24},
-    "Command2(0)",
+    nullptr,
+    // The sentence boxes join this order when the exercise is built.
+    {"Command2(0)", "Text2", "Command1(1)", "Command3", "Command4", "Command5"},
 };
 
 } // namespace

@@ -35,7 +35,10 @@ ExerciseWindowData vocabularyWindowData(int number)
          .checkEnabledFirst = false,
          .nextWindow = 0,
          .helpWindow = 41},
-        "Text2",
+        nullptr,
+        {"Text2",     "Command3",  "Command2(0)", "Command1(0)", "Command4",  "Text1(0)", "Text1(9)",
+         "Text1(10)", "Text1(14)", "Text1(13)",   "Text1(12)",   "Text1(11)", "Text1(8)", "Text1(7)",
+         "Text1(6)",  "Text1(5)",  "Text1(4)",    "Text1(3)",    "Text1(2)",  "Text1(1)"},
     };
 }
 

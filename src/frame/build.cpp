@@ -80,7 +80,9 @@ void setForeground(QWidget *control, const QColor &color)
     const QPalette::ColorRole role = qobject_cast<QLineEdit *>(control)     ? QPalette::Text
                                      : qobject_cast<QPushButton *>(control) ? QPalette::ButtonText
                                                                             : QPalette::WindowText;
-    palette.setColor(QPalette::All, role, color);
+    // The disabled look keeps the palette's grey, so that a disabled button shows it.
+    palette.setColor(QPalette::Active, role, color);
+    palette.setColor(QPalette::Inactive, role, color);
     control->setPalette(palette);
 }
 

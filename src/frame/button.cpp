@@ -1,27 +1,35 @@
 #include "button.h"
 
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 namespace parta {
 
 void Button::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    QPainter painter(this);
+    const QBrush face = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
-    QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    constexpr int edge = 3;
+    // A caption of two lines may use the full height; only the edge clips it.
+    QRect captionArea = rect().adjusted(edge, 0, -edge, 0);
     if (isDown())
-        textArea.translate(1, 1);
+        captionArea.translate(1, 1);
     painter.setFont(font());
-    const QPalette::ColorRole role = QPalette::ButtonText;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, role));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(captionArea, Qt::AlignCenter | Qt::TextWordWrap, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(edge + 1, edge + 1, -edge - 1, -edge - 1);
+        focus.backgroundColor = face.color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 } // namespace parta

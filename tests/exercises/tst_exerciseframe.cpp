@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace parta;
 
 namespace {
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void fieldRewrites_data();
     void fieldRewrites();
     void singleTaskStartsAgain();
+    void frameFocusOrder_data();
+    void frameFocusOrder();
     void praiseOnlyWithoutErrors();
 
 private:
@@ -310,6 +314,55 @@ void ExerciseFrameTest::praiseOnlyWithoutErrors()
     w.check();
     QVERIFY(isShown(20));
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0"));
+}
+
+static QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *name : list)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
+
+void ExerciseFrameTest::frameFocusOrder_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("firstFocus");
+    QTest::addColumn<QStringList>("frameOrder"); // the frame controls among the enabled ones
+
+    QTest::newRow("Form7") << 7 << "Command4"
+                           << names({"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)"});
+    QTest::newRow("Form8") << 8 << "Command1(1)"
+                           << names({"Command1(1)", "Command2(0)", "Command3", "Text2", "Command4"});
+    QTest::newRow("Form13") << 13 << "Command1(1)"
+                            << names({"Command1(1)", "Command2(0)", "Command3", "Command4", "Command5"});
+    QTest::newRow("Form16") << 16 << "Command3"
+                            << names({"Command3", "Command1(1)", "Text2", "Command2(0)", "Command5"});
+    QTest::newRow("Form18") << 18 << "Text2"
+                            << names({"Text2", "Command3", "Command2(0)", "Command1(0)", "Command5"});
+    QTest::newRow("Form21") << 21 << "Command1(0)"
+                            << names({"Command1(0)", "Command2(0)", "Command3", "Text2", "Command5"});
+    QTest::newRow("Form23") << 23 << "Command2(0)"
+                            << names({"Command2(0)", "Text2", "Command1(1)", "Command3", "Command5"});
+    QTest::newRow("Form25") << 25 << "Text2" << names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
+    QTest::newRow("Form26") << 26 << "Text2" << names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
+}
+
+void ExerciseFrameTest::frameFocusOrder()
+{
+    QFETCH(int, number);
+    QFETCH(QString, firstFocus);
+    QFETCH(QStringList, frameOrder);
+    shell().move(1, number);
+    QCOMPARE(window(number)->focusWidget()->objectName(), firstFocus);
+    // Controls that are not part of the frame (the exercise's items) are left out.
+    QStringList chain = focusChain(number);
+    chain.erase(std::remove_if(chain.begin(), chain.end(),
+                               [&frameOrder](const QString &name) { return !frameOrder.contains(name); }),
+                chain.end());
+    // The chain is a ring: start it at the first frame control.
+    std::rotate(chain.begin(), std::find(chain.begin(), chain.end(), frameOrder.first()), chain.end());
+    QCOMPARE(chain, frameOrder);
 }
 
 QTEST_MAIN(ExerciseFrameTest)

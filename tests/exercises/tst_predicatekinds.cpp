@@ -208,21 +208,13 @@ void PredicateKindsTest::comingBackAfterMainWindow()
 void PredicateKindsTest::focusOrder()
 {
     load(QStringLiteral("1"));
-    QStringList walked;
-    QWidget *first = control(14, QStringLiteral("Command4"));
-    QWidget *w = first;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
-            walked.append(w->objectName());
-        w = w->nextInFocusChain();
-    } while (w != first && walked.size() < 20);
     QStringList expected = {QStringLiteral("Command4"), QStringLiteral("Command1(0)"),
                             QStringLiteral("Command2(0)"), QStringLiteral("Command3"),
                             QStringLiteral("Text2")};
     for (int i = 0; i < 10; ++i)
         expected.append(box(i));
     expected.append(QStringLiteral("Command5"));
-    QCOMPARE(walked, expected);
+    QCOMPARE(focusChain(14), expected);
 }
 
 QTEST_MAIN(PredicateKindsTest)

@@ -95,6 +95,17 @@ bool ShellTest::isEnabled(int number, const QString &name)
     return target && target->isEnabled();
 }
 
+QStringList ShellTest::focusChain(int number)
+{
+    QStringList chain;
+    QWidget *w = window(number);
+    for (QWidget *next = w->nextInFocusChain(); next && next != w; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled())
+            chain.append(next->objectName());
+    }
+    return chain;
+}
+
 QList<int> ShellTest::shownWindows()
 {
     QList<int> shown;

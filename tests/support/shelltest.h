@@ -32,6 +32,8 @@ protected:
     QString text(int number, const QString &name);
     bool isShown(int number);
     bool isEnabled(int number, const QString &name);
+    // The enabled controls of a window that the Tab key visits, in its order.
+    QStringList focusChain(int number);
     // The numbers of the windows on screen, in ascending order.
     QList<int> shownWindows();
 

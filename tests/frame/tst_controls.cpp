@@ -1,0 +1,95 @@
+#include "support/shelltest.h"
+
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include <algorithm>
+
+using namespace parta;
+
+// What the pupil sees of the controls: button faces in the colours of the
+// window tables, and a disabled "Проверить" that looks disabled.
+class ControlsTest : public test::ShellTest {
+    Q_OBJECT
+private Q_SLOTS:
+    void buttonFaceIsTheTableColour_data();
+    void buttonFaceIsTheTableColour();
+    void disabledCaptionIsGrey_data();
+    void disabledCaptionIsGrey();
+};
+
+namespace {
+
+// The colour a little inside the left edge of a control, halfway down.
+QColor faceOf(QWidget *control)
+{
+    const QImage picture = control->grab().toImage();
+    return picture.pixelColor(6, picture.height() / 2);
+}
+
+// The darkest pixel of a control's picture: its caption's ink.
+int darkestInk(QWidget *control)
+{
+    const QImage picture = control->grab().toImage();
+    int darkest = 255;
+    for (int y = 4; y < picture.height() - 4; ++y) {
+        for (int x = 4; x < picture.width() - 4; ++x)
+            darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+    }
+    return darkest;
+}
+
+} // namespace
+
+void ControlsTest::buttonFaceIsTheTableColour_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QColor>("face");
+
+    QTest::newRow("Form1 7 класс") << 1 << "Command1" << QColor(255, 0, 255);
+    QTest::newRow("Form1 Выход") << 1 << "Command4" << QColor(128, 128, 255);
+    QTest::newRow("Form3 topic") << 3 << "Command2" << QColor(0, 255, 255);
+    QTest::newRow("Form4 topic") << 4 << "Command2" << QColor(0, 255, 0);
+    QTest::newRow("Form9 Проверить") << 9 << "Command4" << QColor(255, 128, 0);
+    QTest::newRow("Form14 Проверить, disabled") << 14 << "Command4" << QColor(255, 128, 0);
+    QTest::newRow("Form21 Главное окно") << 21 << "Command1(0)" << QColor(192, 192, 255);
+    QTest::newRow("Form12 ОК") << 12 << "Command1" << QColor(255, 0, 255);
+}
+
+void ControlsTest::buttonFaceIsTheTableColour()
+{
+    QFETCH(int, number);
+    QFETCH(QString, button);
+    QFETCH(QColor, face);
+    if (Shell::isPopUpWindow(number))
+        shell().popUp(number);
+    else if (number != 1)
+        shell().move(1, number);
+    QCOMPARE(faceOf(control(number, button)), face);
+}
+
+void ControlsTest::disabledCaptionIsGrey_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("Form9") << 9;
+    QTest::newRow("Form14") << 14;
+}
+
+void ControlsTest::disabledCaptionIsGrey()
+{
+    QFETCH(int, number);
+    shell().move(1, number);
+    QWidget *check = control(number, QStringLiteral("Command4"));
+    check->setEnabled(true);
+    const int enabledInk = darkestInk(check);
+    check->setEnabled(false);
+    const int disabledInk = darkestInk(check);
+    QVERIFY2(enabledInk < 60, qPrintable(QString::number(enabledInk)));
+    QVERIFY2(disabledInk > enabledInk + 60,
+             qPrintable(QStringLiteral("%1 vs %2").arg(disabledInk).arg(enabledInk)));
+}
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
