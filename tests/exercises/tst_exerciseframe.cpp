@@ -316,14 +316,6 @@ void ExerciseFrameTest::praiseOnlyWithoutErrors()
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0"));
 }
 
-static QStringList names(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *name : list)
-        result.append(QString::fromUtf8(name));
-    return result;
-}
-
 void ExerciseFrameTest::frameFocusOrder_data()
 {
     QTest::addColumn<int>("number");
@@ -331,21 +323,24 @@ void ExerciseFrameTest::frameFocusOrder_data()
     QTest::addColumn<QStringList>("frameOrder"); // the frame controls among the enabled ones
 
     QTest::newRow("Form7") << 7 << "Command4"
-                           << names({"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)"});
+                           << test::names({"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)"});
     QTest::newRow("Form8") << 8 << "Command1(1)"
-                           << names({"Command1(1)", "Command2(0)", "Command3", "Text2", "Command4"});
+                           << test::names({"Command1(1)", "Command2(0)", "Command3", "Text2", "Command4"});
     QTest::newRow("Form13") << 13 << "Command1(1)"
-                            << names({"Command1(1)", "Command2(0)", "Command3", "Command4", "Command5"});
+                            << test::names(
+                                   {"Command1(1)", "Command2(0)", "Command3", "Command4", "Command5"});
     QTest::newRow("Form16") << 16 << "Command3"
-                            << names({"Command3", "Command1(1)", "Text2", "Command2(0)", "Command5"});
+                            << test::names({"Command3", "Command1(1)", "Text2", "Command2(0)", "Command5"});
     QTest::newRow("Form18") << 18 << "Text2"
-                            << names({"Text2", "Command3", "Command2(0)", "Command1(0)", "Command5"});
+                            << test::names({"Text2", "Command3", "Command2(0)", "Command1(0)", "Command5"});
     QTest::newRow("Form21") << 21 << "Command1(0)"
-                            << names({"Command1(0)", "Command2(0)", "Command3", "Text2", "Command5"});
+                            << test::names({"Command1(0)", "Command2(0)", "Command3", "Text2", "Command5"});
     QTest::newRow("Form23") << 23 << "Command2(0)"
-                            << names({"Command2(0)", "Text2", "Command1(1)", "Command3", "Command5"});
-    QTest::newRow("Form25") << 25 << "Text2" << names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
-    QTest::newRow("Form26") << 26 << "Text2" << names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
+                            << test::names({"Command2(0)", "Text2", "Command1(1)", "Command3", "Command5"});
+    QTest::newRow("Form25") << 25 << "Text2"
+                            << test::names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
+    QTest::newRow("Form26") << 26 << "Text2"
+                            << test::names({"Text2", "Command3", "Command2(0)", "Command1(0)"});
 }
 
 void ExerciseFrameTest::frameFocusOrder()

@@ -181,19 +181,11 @@ void NavigationTest::gradeChainsEndWithExit()
     QVERIFY(shownWindows().isEmpty());
 }
 
-static QStringList names(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *name : list)
-        result.append(QString::fromUtf8(name));
-    return result;
-}
-
 void NavigationTest::focusOrder_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("main window") << 1 << names({"Command1", "Command2", "Command3", "Command4"});
+    QTest::newRow("main window") << 1 << test::names({"Command1", "Command2", "Command3", "Command4"});
     QTest::newRow("grade 7") << 3
                              << names(
                                     {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});

@@ -9,6 +9,14 @@
 
 namespace parta::test {
 
+QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *name : list)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
+
 void ShellTest::init()
 {
     program = std::make_unique<Shell>();

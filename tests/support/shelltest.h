@@ -5,12 +5,17 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <initializer_list>
 #include <memory>
 
 class QWidget;
 
 namespace parta::test {
+
+// Control names written as UTF-8 literals, for the rows of a test table.
+QStringList names(std::initializer_list<const char *> list);
 
 // A fresh program for every test function, and the few things a pupil does
 // with it: click a control, type into a box, look at colours and windows.
