@@ -187,11 +187,11 @@ void NavigationTest::focusOrder_data()
     QTest::addColumn<QStringList>("order");
     QTest::newRow("main window") << 1 << test::names({"Command1", "Command2", "Command3", "Command4"});
     QTest::newRow("grade 7") << 3
-                             << names(
+                             << test::names(
                                     {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});
     // "Тире..." (Command4) before "Односоставные..." (Command5), though it stands below it.
     QTest::newRow("grade 8") << 4
-                             << names(
+                             << test::names(
                                     {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"});
 }
 
