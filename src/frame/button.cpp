@@ -19,9 +19,17 @@ void Button::paintEvent(QPaintEvent *)
     if (isDown())
         captionArea.translate(1, 1);
     painter.setFont(font());
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(captionArea, Qt::AlignCenter | Qt::TextWordWrap, text());
+    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+        painter.drawText(captionArea, flags, text());
+    } else {
+        // Engraved grey, legible on light faces and dark ones alike.
+        painter.setPen(Qt::white);
+        painter.drawText(captionArea.translated(1, 1), flags, text());
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawText(captionArea, flags, text());
+    }
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
