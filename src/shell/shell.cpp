@@ -23,7 +23,7 @@ Shell::Shell()
 {
     registerResources();
     registerFontSubstitutions();
-    // Fusion paints a button's face in the colour we give it, on every platform.
+    // One look on every platform: the Fusion style (buttons paint their own faces).
     if (qobject_cast<QApplication *>(QCoreApplication::instance()) &&
         QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
