@@ -1,7 +1,7 @@
 #include "linguisticsbranches.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 #include <array>
 #include <vector>
@@ -77,11 +77,11 @@ ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
 
 } // namespace
 
-std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Shell &shell)
+std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Navigation &navigation)
 {
     const int variant = number - variantWindows[0] + 1;
     const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
-    return std::make_unique<ExerciseWindow>(shell, variantWindowData(v, variant),
+    return std::make_unique<ExerciseWindow>(navigation, variantWindowData(v, variant),
                                             std::make_unique<FrameOnly>());
 }
 

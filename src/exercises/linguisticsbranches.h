@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form7 and Form8, the two variants of the branches-of-linguistics exercise.
-std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Shell &shell);
+std::unique_ptr<QWidget> createLinguisticsBranchesWindow(int number, Navigation &navigation);
 
 } // namespace parta

@@ -1,7 +1,7 @@
 #include "negation.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -40,9 +40,9 @@ const ExerciseWindowData form16 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createNegationWindow(Shell &shell)
+std::unique_ptr<QWidget> createNegationWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form16, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form16, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

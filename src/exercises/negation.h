@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form16, НЕ with participles and gerunds.
-std::unique_ptr<QWidget> createNegationWindow(Shell &shell);
+std::unique_ptr<QWidget> createNegationWindow(Navigation &navigation);
 
 } // namespace parta

@@ -1,7 +1,7 @@
 #include "onemembersentences.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -39,9 +39,9 @@ const ExerciseWindowData form18 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createOneMemberSentencesWindow(Shell &shell)
+std::unique_ptr<QWidget> createOneMemberSentencesWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form18, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form18, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

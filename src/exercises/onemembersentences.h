@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form18, one-member sentences.
-std::unique_ptr<QWidget> createOneMemberSentencesWindow(Shell &shell);
+std::unique_ptr<QWidget> createOneMemberSentencesWindow(Navigation &navigation);
 
 } // namespace parta

@@ -1,7 +1,7 @@
 #include "participialcommas.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -40,9 +40,9 @@ const ExerciseWindowData form13 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createParticipialCommasWindow(Shell &shell)
+std::unique_ptr<QWidget> createParticipialCommasWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form13, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form13, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

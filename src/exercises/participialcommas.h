@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form13, commas around participial phrases.
-std::unique_ptr<QWidget> createParticipialCommasWindow(Shell &shell);
+std::unique_ptr<QWidget> createParticipialCommasWindow(Navigation &navigation);
 
 } // namespace parta

@@ -1,7 +1,7 @@
 #include "passivevowels.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -42,9 +42,9 @@ const ExerciseWindowData form21 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createPassiveVowelsWindow(Shell &shell)
+std::unique_ptr<QWidget> createPassiveVowelsWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form21, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form21, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form21, vowels before н in passive participles.
-std::unique_ptr<QWidget> createPassiveVowelsWindow(Shell &shell);
+std::unique_ptr<QWidget> createPassiveVowelsWindow(Navigation &navigation);
 
 } // namespace parta

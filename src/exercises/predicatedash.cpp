@@ -1,7 +1,7 @@
 #include "predicatedash.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -42,9 +42,9 @@ const ExerciseWindowData form23 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createPredicateDashWindow(Shell &shell)
+std::unique_ptr<QWidget> createPredicateDashWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form23, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form23, std::make_unique<FrameOnly>());
 }
 
 } // namespace parta

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form23, the dash between subject and predicate.
-std::unique_ptr<QWidget> createPredicateDashWindow(Shell &shell);
+std::unique_ptr<QWidget> createPredicateDashWindow(Navigation &navigation);
 
 } // namespace parta

@@ -1,12 +1,14 @@
 #include "predicatekinds.h"
 
 #include "content/predicatekinds.h"
+#include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/items.h"
 #include "frame/label.h"
+#include "frame/navigation.h"
 #include "frame/textbox.h"
 #include "frame/topic.h"
-#include "numberanswercheck.h"
 
 #include <QApplication>
 
@@ -77,46 +79,40 @@ public:
         }
     }
 
-    void reset() override
-    {
-        for (TextBox *box : boxes) {
-            box->clear();
-            setBackground(box, palette::color(palette::Yellow));
-        }
-    }
+    void startNewTask() override { resetBoxes(); }
 
-    void clear() override
+    void leave() override
     {
-        reset();
-        for (Label *sentence : sentences)
-            sentence->clear();
+        resetBoxes();
+        clearTexts(sentences);
     }
 
     void load(int variant) override
     {
         const content::PredicateKindsVariant &items = content::predicateKindsVariant(variant);
         for (std::size_t i = 0; i < sentences.size(); ++i)
-            sentences[i]->setText(QString::fromUtf8(items[i].text));
+            setText(sentences[i], QString::fromUtf8(items[i].text));
     }
 
-    int check(int variant) override
+    ItemMarks check(int variant) override
     {
         const content::PredicateKindsVariant &items = content::predicateKindsVariant(variant);
-        std::vector<QString> answers;
         std::vector<int> key;
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            answers.push_back(boxes[i]->text());
-            key.push_back(items[i].key);
-        }
-        const AnswerVerdicts result = checkNumberAnswers(answers, key);
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            setBackground(boxes[i], markColor(result.verdicts[i]));
-        return result.errors;
+        for (const content::PredicateSentence &item : items)
+            key.push_back(item.key);
+        return {boxes, checkNumberAnswers(textsOf(boxes), key)};
     }
 
 private:
-    std::vector<TextBox *> boxes;
-    std::vector<Label *> sentences;
+    // Empty answer boxes on yellow.
+    void resetBoxes()
+    {
+        clearTexts(boxes);
+        paintAll(boxes, palette::color(palette::Yellow), ItemColour::Background);
+    }
+
+    std::vector<QWidget *> boxes;
+    std::vector<QWidget *> sentences;
 };
 
 const ExerciseWindowData form14 = {
@@ -151,9 +147,9 @@ const ExerciseWindowData form14 = {
 
 } // namespace
 
-std::unique_ptr<QWidget> createPredicateKindsWindow(Shell &shell)
+std::unique_ptr<QWidget> createPredicateKindsWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, form14, std::make_unique<PredicateKindsTopic>());
+    return std::make_unique<ExerciseWindow>(navigation, form14, std::make_unique<PredicateKindsTopic>());
 }
 
 } // namespace parta

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form14, predicate kinds.
-std::unique_ptr<QWidget> createPredicateKindsWindow(Shell &shell);
+std::unique_ptr<QWidget> createPredicateKindsWindow(Navigation &navigation);
 
 } // namespace parta

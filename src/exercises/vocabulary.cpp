@@ -1,7 +1,7 @@
 #include "vocabulary.h"
 
 #include "frame/exercisewindow.h"
-#include "frame/topic.h"
+#include "frame/frameonly.h"
 
 namespace parta {
 
@@ -44,9 +44,9 @@ ExerciseWindowData vocabularyWindowData(int number)
 
 } // namespace
 
-std::unique_ptr<QWidget> createVocabularyWindow(int number, Shell &shell)
+std::unique_ptr<QWidget> createVocabularyWindow(int number, Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, vocabularyWindowData(number),
+    return std::make_unique<ExerciseWindow>(navigation, vocabularyWindowData(number),
                                             std::make_unique<FrameOnly>());
 }
 

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace parta {
 
-class Shell;
+class Navigation;
 
 // Form25 and Form26, vocabulary work of grades 7 and 8.
-std::unique_ptr<QWidget> createVocabularyWindow(int number, Shell &shell);
+std::unique_ptr<QWidget> createVocabularyWindow(int number, Navigation &navigation);
 
 } // namespace parta

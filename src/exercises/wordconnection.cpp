@@ -1,13 +1,15 @@
 #include "wordconnection.h"
 
 #include "content/wordconnection.h"
+#include "core/checks.h"
 #include "frame/build.h"
 #include "frame/documentview.h"
 #include "frame/exercisewindow.h"
+#include "frame/items.h"
 #include "frame/label.h"
+#include "frame/navigation.h"
+#include "frame/selectablelabels.h"
 #include "frame/topic.h"
-#include "selectioncheck.h"
-#include "shell/shell.h"
 
 #include <array>
 #include <vector>
@@ -20,25 +22,15 @@ constexpr Rgb windowBackground = {255, 192, 192};
 constexpr std::array<int, 3> variantWindows = {9, 10, 11};
 
 // A phrase is selected exactly when its background is teal.
-enum class PhraseState { Unselected, Selected };
-
-QColor phraseBackground(PhraseState state)
-{
-    return palette::color(state == PhraseState::Selected ? palette::Teal : palette::Yellow);
-}
-
-PhraseState stateOf(const QWidget *phrase)
-{
-    return phrase->palette().color(QPalette::Window) == phraseBackground(PhraseState::Selected)
-               ? PhraseState::Selected
-               : PhraseState::Unselected;
-}
+constexpr SelectionColours phraseColours = {.unselected = {255, 255, 0}, .selected = {0, 128, 128}};
 
 // ---- Form5, the variant chooser ------------------------------------------------
 
 class ChooserTopic : public Topic {
 public:
-    explicit ChooserTopic(Shell &shell_) : shell(shell_) {}
+    ChooserTopic(Navigation &navigation_, int helpWindow_) : navigation(navigation_), helpWindow(helpWindow_)
+    {
+    }
 
     void build(QWidget *window) override
     {
@@ -62,11 +54,17 @@ public:
                                               .font = {Face::TimesNewRoman, 14.25},
                                               .background = Rgb{255, 192, 255}});
         // The instruction opens the help window too, as its "Справка" does.
-        QObject::connect(instruction, &Label::clicked, instruction, [this] { shell.popUp(30); });
+        QObject::connect(instruction, &Label::clicked, instruction, [this] { navigation.popUp(helpWindow); });
     }
 
+    // The chooser has no items: nothing to reset, load or check.
+    void startNewTask() override {}
+    ItemMarks check(int) override { return {}; }
+    void leave() override {}
+
 private:
-    Shell &shell;
+    Navigation &navigation;
+    int helpWindow;
 };
 
 const ExerciseWindowData chooserData = {
@@ -116,46 +114,33 @@ public:
                                              .rect = {240 + 6000 * column, 1560 + 720 * row, 5415, 495},
                                              .caption = content.phrases[i].caption,
                                              .font = {Face::TimesNewRoman, 20.25},
-                                             .background = Rgb{255, 255, 0}});
-            QObject::connect(phrase, &Label::clicked, phrase, [phrase] { toggle(phrase); });
-            phrases.push_back(phrase);
+                                             .background = phraseColours.unselected});
+            phrases.add(phrase);
         }
     }
 
-    void reset() override
-    {
-        for (Label *phrase : phrases) {
-            setBackground(phrase, phraseBackground(PhraseState::Unselected));
-            setForeground(phrase, palette::color(palette::Black));
-        }
-    }
+    void startNewTask() override { resetPhrases(); }
+    void leave() override { resetPhrases(); }
 
-    int check(int) override
+    ItemMarks check(int) override
     {
-        std::vector<bool> selected;
         std::vector<bool> key;
-        for (std::size_t i = 0; i < phrases.size(); ++i) {
-            selected.push_back(stateOf(phrases[i]) == PhraseState::Selected);
-            key.push_back(content.phrases[i].key);
-        }
-        const SelectionVerdicts result = checkSelection(selected, key);
-        for (std::size_t i = 0; i < phrases.size(); ++i) {
-            if (result.verdicts[i] != Verdict::Unmarked)
-                setForeground(phrases[i], markColor(result.verdicts[i]));
-        }
-        return result.errors;
+        for (const content::Phrase &phrase : content.phrases)
+            key.push_back(phrase.key);
+        return {phrases.labels(), checkSelection(phrases.selection(), key)};
     }
 
 private:
-    static void toggle(Label *phrase)
+    // Every phrase unselected, in black.
+    void resetPhrases()
     {
-        const bool selected = stateOf(phrase) == PhraseState::Selected;
-        setBackground(phrase, phraseBackground(selected ? PhraseState::Unselected : PhraseState::Selected));
+        phrases.deselectAll();
+        paintAll(phrases.labels(), palette::color(palette::Black), ItemColour::Text);
     }
 
     const content::WordConnectionVariant &content;
     LabelRow taskCaption;
-    std::vector<Label *> phrases;
+    SelectableLabels phrases{phraseColours};
 };
 
 // Where the three variant windows differ from each other.
@@ -246,6 +231,7 @@ ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
          .ownVariant = variant,
          .selection = Reading::WholeText,
          .field = v.field,
+         .marks = ItemColour::Text,
          .nextWindow = 14,
          .helpWindow = v.helpWindow,
          .ruleWindow = 12},
@@ -255,18 +241,19 @@ ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)
 
 } // namespace
 
-std::unique_ptr<QWidget> createWordConnectionChooser(Shell &shell)
+std::unique_ptr<QWidget> createWordConnectionChooser(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(shell, chooserData, std::make_unique<ChooserTopic>(shell));
+    return std::make_unique<ExerciseWindow>(
+        navigation, chooserData, std::make_unique<ChooserTopic>(navigation, chooserData.rules.helpWindow));
 }
 
-std::unique_ptr<QWidget> createWordConnectionWindow(int number, Shell &shell)
+std::unique_ptr<QWidget> createWordConnectionWindow(int number, Navigation &navigation)
 {
     const int variant = number - variantWindows[0] + 1;
     const VariantWindow &v = variantWindowTable.at(static_cast<std::size_t>(variant - 1));
     auto topic =
         std::make_unique<WordConnectionTopic>(content::wordConnectionVariant(variant), v.taskCaption);
-    return std::make_unique<ExerciseWindow>(shell, variantWindowData(v, variant), std::move(topic));
+    return std::make_unique<ExerciseWindow>(navigation, variantWindowData(v, variant), std::move(topic));
 }
 
 } // namespace parta

@@ -3,6 +3,7 @@
 #include "button.h"
 #include "documentview.h"
 #include "label.h"
+#include "line.h"
 #include "textbox.h"
 
 #include <QFile>
@@ -149,6 +150,14 @@ DocumentView *addDocument(QWidget *window, const DocumentRow &row)
     if (row.document)
         view->setDocument(resourceText(text(row.document)), row.shadow);
     return view;
+}
+
+Line *addLine(QWidget *window, const LineRow &row)
+{
+    const QLine pixels(toPixels(row.x1), toPixels(row.y1), toPixels(row.x2), toPixels(row.y2));
+    auto *line = new Line(window, pixels, row.color.toColor(), row.width);
+    line->setObjectName(text(row.name));
+    return line;
 }
 
 } // namespace parta

@@ -10,6 +10,7 @@ namespace parta {
 class Button;
 class DocumentView;
 class Label;
+class Line;
 class TextBox;
 
 // Builders that turn one row of a control table into a control of a window.
@@ -18,6 +19,7 @@ Label *addLabel(QWidget *window, const LabelRow &row);
 Button *addButton(QWidget *window, const ButtonRow &row);
 TextBox *addTextBox(QWidget *window, const TextBoxRow &row);
 DocumentView *addDocument(QWidget *window, const DocumentRow &row);
+Line *addLine(QWidget *window, const LineRow &row);
 
 // Narrows the letter spacing of a word-wrapped label, a percent at a time down
 // to 90 %, until its text fits its height; the font and its size stay as given.

@@ -47,6 +47,17 @@ struct TextBoxRow {
     int maxLength = 0; // 0: no limit
 };
 
+// A straight line from (x1, y1) to (x2, y2), in twips of its window.
+struct LineRow {
+    const char *name = "";
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    Rgb color = {0, 0, 0};
+    int width = 1; // in pixels
+};
+
 struct DocumentRow {
     const char *name = "";
     TwipsRect rect;

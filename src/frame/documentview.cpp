@@ -1,10 +1,13 @@
 #include "documentview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace parta {
 
@@ -54,6 +57,28 @@ QSizeF DocumentView::documentSize() const
 QString DocumentView::text() const
 {
     return document ? document->toPlainText() : QString();
+}
+
+QRectF DocumentView::textRect(int position, int length) const
+{
+    if (!document || position < 0 || length < 0)
+        return {};
+    document->setTextWidth(width());
+    const QTextBlock block = document->findBlock(position);
+    if (!block.isValid() || position >= block.position() + block.length())
+        return {};
+    const QTextLayout *layout = block.layout();
+    const int start = position - block.position();
+    const QTextLine line = layout->lineForTextPosition(start);
+    if (!line.isValid())
+        return {};
+    const int end = std::min(start + length, line.textStart() + line.textLength());
+    // Where the block's lines are measured from, in the view.
+    const QPointF origin =
+        document->documentLayout()->blockBoundingRect(block).topLeft() - layout->boundingRect().topLeft();
+    const qreal left = line.cursorToX(start);
+    const qreal right = line.cursorToX(end);
+    return QRectF(origin.x() + left, origin.y() + line.y(), right - left, line.height());
 }
 
 bool DocumentView::hasContent() const

@@ -29,6 +29,11 @@ public:
     // The size the document takes when laid out to the view's width.
     QSizeF documentSize() const;
     bool hasContent() const;
+    // Where characters [position, position + length) of the document's text
+    // lie in the view, on the line of the first of them (a stretch that wraps
+    // is cut at the end of that line); empty for a picture or a position
+    // outside the text.
+    QRectF textRect(int position, int length) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

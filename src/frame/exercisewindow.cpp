@@ -3,8 +3,9 @@
 #include "build.h"
 #include "button.h"
 #include "core/numberfield.h"
+#include "items.h"
 #include "label.h"
-#include "shell/shell.h"
+#include "navigation.h"
 #include "textbox.h"
 #include "topic.h"
 
@@ -12,8 +13,9 @@
 
 namespace parta {
 
-ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseWindowData &table, std::unique_ptr<Topic> topic_)
-    : Window(table.window), shell(shell_), rules(table.rules), topic(std::move(topic_))
+ExerciseWindow::ExerciseWindow(Navigation &navigation_, const ExerciseWindowData &table,
+                               std::unique_ptr<Topic> topic_)
+    : Window(table.window), navigation(navigation_), rules(table.rules), topic(std::move(topic_))
 {
     topic->build(this);
 
@@ -45,14 +47,14 @@ ExerciseWindow::ExerciseWindow(Shell &shell_, const ExerciseWindowData &table, s
         connect(checkButton, &Button::clicked, this, &ExerciseWindow::check);
     connect(nextButton, &Button::clicked, this, [this] {
         if (rules.nextWindow == 0)
-            shell.end();
+            navigation.end();
         else
             leaveTo(rules.nextWindow);
     });
-    connect(mainWindowButton, &Button::clicked, this, [this] { leaveTo(1); });
-    connect(help, &Label::clicked, this, [this] { shell.popUp(rules.helpWindow); });
+    connect(mainWindowButton, &Button::clicked, this, [this] { leaveTo(mainWindowNumber); });
+    connect(help, &Label::clicked, this, [this] { navigation.popUp(rules.helpWindow); });
     if (ruleButton)
-        connect(ruleButton, &Button::clicked, this, [this] { shell.popUp(rules.ruleWindow); });
+        connect(ruleButton, &Button::clicked, this, [this] { navigation.popUp(rules.ruleWindow); });
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -79,7 +81,6 @@ void ExerciseWindow::applyFocusOrder(const ExerciseWindowData &table)
 
 void ExerciseWindow::resetFrame(bool checkEnabled)
 {
-    topic->reset();
     if (checkButton)
         checkButton->setEnabled(checkEnabled);
     if (errorCounter)
@@ -99,12 +100,16 @@ bool ExerciseWindow::correctRange()
     return true;
 }
 
-std::optional<double> ExerciseWindow::selectionValue() const
+std::optional<int> ExerciseWindow::chosenVariant() const
 {
     const QString text = variantField->text();
-    if (rules.selection == Reading::LeadingNumber)
-        return leadingNumberValue(text);
-    return wholeTextValue(text);
+    const std::optional<double> value =
+        rules.selection == Reading::LeadingNumber ? leadingNumberValue(text) : wholeTextValue(text);
+    for (int k = 1; k <= rules.variants; ++k) {
+        if (value == k)
+            return k;
+    }
+    return std::nullopt;
 }
 
 int ExerciseWindow::variantOnScreen() const
@@ -128,55 +133,45 @@ void ExerciseWindow::rewriteField(const char *text)
         variantField->setText(QString::fromUtf8(text));
 }
 
+int ExerciseWindow::variantWindow(int variant) const
+{
+    return rules.variantWindows[static_cast<std::size_t>(variant - 1)];
+}
+
 void ExerciseWindow::newTask()
 {
     switch (rules.kind) {
-    case ExerciseKind::VariantChooser: {
+    case ExerciseKind::VariantChooser:
         correctRange();
-        const std::optional<double> value = selectionValue();
-        for (int k = 1; k <= rules.variants; ++k) {
-            if (value == k) {
-                shell.move(number(), rules.variantWindows[static_cast<std::size_t>(k - 1)]);
-                break;
-            }
-        }
+        if (const std::optional<int> variant = chosenVariant())
+            navigation.move(number(), variantWindow(*variant));
         break;
-    }
-    case ExerciseKind::WindowSwitching: {
+    case ExerciseKind::WindowSwitching:
+        topic->startNewTask();
         resetFrame(true);
         correctRange();
-        const std::optional<double> value = selectionValue();
-        for (int k = 1; k <= rules.variants; ++k) {
-            if (value != k)
-                continue;
-            if (k == rules.ownVariant) {
-                shell.hide(number());
-                shell.show(number());
-            } else {
-                shell.move(number(), rules.variantWindows[static_cast<std::size_t>(k - 1)]);
-            }
-            break;
+        if (const std::optional<int> variant = chosenVariant()) {
+            if (*variant == rules.ownVariant)
+                navigation.popUp(number()); // hidden and shown again: it stays on screen
+            else
+                navigation.move(number(), variantWindow(*variant));
         }
         rewriteField(rules.field.onNewTask);
         break;
-    }
     case ExerciseKind::SingleTask:
+        topic->startNewTask();
         resetFrame(true);
         break;
-    case ExerciseKind::InWindow: {
+    case ExerciseKind::InWindow:
+        topic->startNewTask();
         resetFrame(true);
         correctRange();
-        const std::optional<double> value = selectionValue();
-        for (int k = 1; k <= rules.variants; ++k) {
-            if (value == k) {
-                topic->load(k);
-                loadedVariant->setText(QString::number(k));
-                break;
-            }
+        if (const std::optional<int> variant = chosenVariant()) {
+            topic->load(*variant);
+            loadedVariant->setText(QString::number(*variant));
         }
         rewriteField(rules.field.onNewTask);
         break;
-    }
     }
 }
 
@@ -184,33 +179,24 @@ void ExerciseWindow::check()
 {
     if (!checkButton || !checkButton->isEnabled())
         return;
-    const int errors = topic->check(variantOnScreen());
-    errorCounter->setText(QString::number(errors));
+    const ItemMarks marks = topic->check(variantOnScreen());
+    paintVerdicts(marks.items, marks.result.verdicts, rules.marks);
+    errorCounter->setText(QString::number(marks.result.errors));
     checkButton->setEnabled(false);
     rewriteField(rules.field.onCheck);
-    if (errors == 0)
-        shell.popUp(20);
+    if (marks.result.errors == 0)
+        navigation.popUp(praiseWindowNumber);
 }
 
 void ExerciseWindow::leaveTo(int target)
 {
-    shell.move(number(), target);
-    switch (rules.kind) {
-    case ExerciseKind::VariantChooser:
+    navigation.move(number(), target);
+    if (rules.kind == ExerciseKind::VariantChooser)
         return;
-    case ExerciseKind::WindowSwitching:
-    case ExerciseKind::SingleTask:
-        resetFrame(true);
-        break;
-    case ExerciseKind::InWindow:
-        topic->clear();
-        if (checkButton)
-            checkButton->setEnabled(false);
-        if (errorCounter)
-            errorCounter->clear();
-        break;
-    }
-    rewriteField(target == 1 ? rules.field.onMainWindow : rules.field.onNextTask);
+    topic->leave();
+    // Only an in-window exercise waits for "Задание" when it comes back.
+    resetFrame(rules.kind != ExerciseKind::InWindow);
+    rewriteField(target == mainWindowNumber ? rules.field.onMainWindow : rules.field.onNextTask);
 }
 
 } // namespace parta

@@ -9,7 +9,7 @@ namespace parta {
 
 class Button;
 class Label;
-class Shell;
+class Navigation;
 class TextBox;
 class Topic;
 
@@ -20,7 +20,7 @@ class Topic;
 class ExerciseWindow : public Window {
     Q_OBJECT
 public:
-    ExerciseWindow(Shell &shell, const ExerciseWindowData &table, std::unique_ptr<Topic> topic);
+    ExerciseWindow(Navigation &navigation, const ExerciseWindowData &table, std::unique_ptr<Topic> topic);
     ~ExerciseWindow() override;
 
     void newTask();
@@ -29,13 +29,16 @@ public:
 
 private:
     void applyFocusOrder(const ExerciseWindowData &table);
+    // "Проверить" enabled or not, and the error counter empty.
     void resetFrame(bool checkEnabled);
     bool correctRange();
-    std::optional<double> selectionValue() const;
+    // The variant the field chooses by the window's reading, if any.
+    std::optional<int> chosenVariant() const;
+    int variantWindow(int variant) const;
     int variantOnScreen() const;
     void rewriteField(const char *text);
 
-    Shell &shell;
+    Navigation &navigation;
     FrameRules rules;
     std::unique_ptr<Topic> topic;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controlrows.h"
+#include "items.h"
 #include "window.h"
 
 #include <array>
@@ -36,8 +37,9 @@ struct FrameRules {
     int ownVariant = 0;                     // the variant this window shows, for window-switching
     Reading selection = Reading::WholeText;
     FieldRewrites field;
-    bool checkEnabledFirst = true; // "Проверить" when the window is first shown
-    int nextWindow = 0;            // 0: the button is "Выход" and ends the program
+    bool checkEnabledFirst = true;             // "Проверить" when the window is first shown
+    ItemColour marks = ItemColour::Background; // what a check colours in the items
+    int nextWindow = 0;                        // 0: the button is "Выход" and ends the program
     int helpWindow = 0;
     int ruleWindow = 0; // 0: the window has no "Правило"
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame/navigation.h"
+
 #include <QObject>
 
 #include <array>
@@ -12,7 +14,7 @@ namespace parta {
 // The program: the registry of its 41 windows and the steps that change which
 // of them are on screen. Every window is created the first time something needs
 // it and lives until the Shell is destroyed, keeping its state while hidden.
-class Shell : public QObject {
+class Shell : public QObject, public Navigation {
     Q_OBJECT
 public:
     static constexpr int windowCount = 41;
@@ -31,13 +33,10 @@ public:
 
     void show(int number);
     void hide(int number);
-    // Shows the target, then hides the window it is left from, so that a
-    // full-size window is on screen throughout.
-    void move(int from, int to);
-    // Hides the window, then shows it: it comes to the front, still one instance.
-    void popUp(int number);
-    // Hides every window and asks the event loop to quit.
-    void end();
+    void move(int from, int to) override;
+    void popUp(int number) override;
+    // Hides every window and asks the event loop to quit; never exits the process.
+    void end() override;
     bool hasEnded() const { return ended; }
 
     static bool isPopUpWindow(int number);

@@ -1,6 +1,3 @@
-#include "content/predicatekinds.h"
-#include "content/wordconnection.h"
-#include "core/palette.h"
 #include "shell/shell.h"
 #include "support/topicdriver.h"
 
@@ -8,6 +5,8 @@
 #include <QPalette>
 #include <QTest>
 #include <QWidget>
+
+#include <array>
 
 namespace parta::test {
 
@@ -20,12 +19,36 @@ void clickControl(QWidget *window, const QString &name)
 
 namespace {
 
-QWidget *item(QWidget *window, const QString &name)
+// The colour every check marks a wrong item with.
+const QColor red(255, 0, 0);
+
+QColor colourOf(QWidget *window, const QString &name, QPalette::ColorRole role)
 {
-    return window->findChild<QWidget *>(name);
+    auto *item = window->findChild<QWidget *>(name);
+    return item ? item->palette().color(role) : QColor();
 }
 
-// Word connection: a phrase is answered by selecting it or leaving it.
+void setBoxText(QWidget *window, const QString &name, const QString &text)
+{
+    if (auto *box = window->findChild<QLineEdit *>(name))
+        box->setText(text);
+    else
+        QTest::qFail(qPrintable(window->objectName() + QStringLiteral(" has no box ") + name), __FILE__,
+                     __LINE__);
+}
+
+// Opens an in-window exercise and loads variant k through its field and "Задание".
+QWidget *loadInWindow(Shell &shell, int number, int variant)
+{
+    shell.move(1, number);
+    QWidget *window = shell.window(number);
+    setBoxText(window, QStringLiteral("Text2"), QString::number(variant));
+    clickControl(window, QStringLiteral("Command2(0)"));
+    return window;
+}
+
+// Word connection: the phrases l1 … l16; the key phrases of each variant are
+// selected, the others left.
 class WordConnectionDriver : public TopicDriver {
 public:
     QString name() const override { return QStringLiteral("word connection"); }
@@ -40,47 +63,48 @@ public:
 
     void answer(QWidget *window, int variant, int index, bool byTheKey) override
     {
-        const bool key = content::wordConnectionVariant(variant).phrases[static_cast<std::size_t>(index)].key;
-        if (key == byTheKey)
+        if (isKey(variant, index) == byTheKey)
             clickControl(window, phrase(index));
     }
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return item(window, phrase(index))->palette().color(QPalette::WindowText) ==
-               palette::color(palette::Red);
+        return colourOf(window, phrase(index), QPalette::WindowText) == red;
     }
 
 private:
+    // The key phrases by label number: agreement, government, adjacency.
+    static bool isKey(int variant, int index)
+    {
+        static const std::array<QList<int>, 3> sheet = {{
+            {1, 4, 5, 7, 10, 11, 13, 16},
+            {1, 2, 5, 7, 10, 11, 15, 16},
+            {3, 4, 6, 8, 9, 12, 13, 14},
+        }};
+        return sheet[static_cast<std::size_t>(variant - 1)].contains(index + 1);
+    }
     static QString phrase(int index) { return QStringLiteral("l%1").arg(index + 1); }
 };
 
-// Predicate kinds: each sentence is answered by typing a digit into its box.
+// Predicate kinds: the digit of each sentence's predicate, typed into its box.
 class PredicateKindsDriver : public TopicDriver {
 public:
     QString name() const override { return QStringLiteral("predicate kinds"); }
-    int variants() const override { return content::predicateKindsVariants; }
+    int variants() const override { return 3; }
     int items(int) const override { return 10; }
 
-    QWidget *open(Shell &shell, int variant) override
-    {
-        shell.move(1, 14);
-        QWidget *window = shell.window(14);
-        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QString::number(variant));
-        clickControl(window, QStringLiteral("Command2(0)"));
-        return window;
-    }
+    QWidget *open(Shell &shell, int variant) override { return loadInWindow(shell, 14, variant); }
 
     void answer(QWidget *window, int variant, int index, bool byTheKey) override
     {
-        const int key = content::predicateKindsVariant(variant)[static_cast<std::size_t>(index)].key;
-        const int typed = byTheKey ? key : key % 3 + 1;
-        window->findChild<QLineEdit *>(box(index))->setText(QString::number(typed));
+        static const std::array<const char *, 3> sheet = {"1331231221", "3221321132", "2132133123"};
+        const int key = sheet[static_cast<std::size_t>(variant - 1)][index] - '0';
+        setBoxText(window, box(index), QString::number(byTheKey ? key : key % 3 + 1));
     }
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return item(window, box(index))->palette().color(QPalette::Base) == palette::color(palette::Red);
+        return colourOf(window, box(index), QPalette::Base) == red;
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "frame/exercisewindow.h"
+#include "frame/navigation.h"
 #include "frame/topic.h"
 #include "support/shelltest.h"
 
@@ -15,33 +16,57 @@ namespace {
 
 // Records what the frame asks of its topic.
 struct Calls {
-    int resets = 0;
-    int clears = 0;
+    int newTasks = 0;
+    int leaves = 0;
     QList<int> loads;
     QList<int> checks;
-    int errors = 0; // what the next check finds
+    std::vector<Verdict> verdicts; // what the next check finds, one per item
+    int errors = 0;
 };
 
+// Three labels as items; the check hands back whatever verdicts the test set.
 class RecordingTopic : public Topic {
 public:
     explicit RecordingTopic(Calls &calls_) : calls(calls_) {}
-    void build(QWidget *) override {}
-    void reset() override { ++calls.resets; }
-    void clear() override { ++calls.clears; }
+    void build(QWidget *window) override
+    {
+        for (const char *name : {"item1", "item2", "item3"}) {
+            auto *label = new QLabel(window);
+            label->setObjectName(QString::fromUtf8(name));
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, QColor(1, 2, 3));
+            palette.setColor(QPalette::WindowText, QColor(4, 5, 6));
+            label->setPalette(palette);
+            items.push_back(label);
+        }
+    }
+    void startNewTask() override { ++calls.newTasks; }
     void load(int variant) override { calls.loads.append(variant); }
-    int check(int variant) override
+    ItemMarks check(int variant) override
     {
         calls.checks.append(variant);
-        return calls.errors;
+        return {items, {calls.verdicts, calls.errors}};
     }
+    void leave() override { ++calls.leaves; }
 
 private:
     Calls &calls;
+    std::vector<QWidget *> items;
 };
 
-// An in-window exercise of three variants, selected by the whole text, laid out
-// like the real ones; it stands in for Form14 of the shell.
-ExerciseWindowData inWindowSpec(Reading reading)
+// Stands in for the program's windows: records where the frame goes.
+struct RecordingNavigation : Navigation {
+    void move(int from, int to) override { moves.append({from, to}); }
+    void popUp(int number) override { popUps.append(number); }
+    void end() override { ++ends; }
+
+    QList<std::pair<int, int>> moves;
+    QList<int> popUps;
+    int ends = 0;
+};
+
+// An in-window exercise of three variants, laid out like the real ones.
+ExerciseWindowData inWindowSpec(Reading reading, ItemColour marks = ItemColour::Background)
 {
     return {
         {14, "Проба", fullSizeClient, {255, 255, 255}},
@@ -59,12 +84,32 @@ ExerciseWindowData inWindowSpec(Reading reading)
          .variants = 3,
          .selection = reading,
          .checkEnabledFirst = false,
+         .marks = marks,
          .nextWindow = 18,
          .helpWindow = 36},
     };
 }
 
+// One exercise window on the recording topic and navigation.
+struct Fixture {
+    explicit Fixture(const ExerciseWindowData &data)
+        : window(navigation, data, std::make_unique<RecordingTopic>(calls))
+    {
+    }
+    QLineEdit *field() { return window.findChild<QLineEdit *>(QStringLiteral("Text2")); }
+    QWidget *checkButton() { return window.findChild<QWidget *>(QStringLiteral("Command4")); }
+    QString counter() { return window.findChild<QLabel *>(QStringLiteral("Label4"))->text(); }
+    QWidget *item(int i) { return window.findChild<QWidget *>(QStringLiteral("item%1").arg(i)); }
+
+    Calls calls;
+    RecordingNavigation navigation;
+    ExerciseWindow window;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ItemColour)
+Q_DECLARE_METATYPE(Verdict)
 
 enum class Step { NewTask, Check, MainWindow, NextTask };
 Q_DECLARE_METATYPE(Step)
@@ -75,7 +120,11 @@ private Q_SLOTS:
     void inWindowSelection_data();
     void inWindowSelection();
     void checkUsesTheLoadedVariant();
+    void checkPaintsTheVerdicts_data();
+    void checkPaintsTheVerdicts();
     void inWindowLeaveEmptiesAndDisables();
+    void leavingWithoutACheck_data();
+    void leavingWithoutACheck();
     void inWindowFirstShown_data();
     void inWindowFirstShown();
     void fieldRewrites_data();
@@ -137,53 +186,133 @@ void ExerciseFrameTest::inWindowSelection()
     QFETCH(QString, fieldAfter);
     QFETCH(QString, loadedAfter);
 
-    Calls calls;
-    ExerciseWindow w(shell(), inWindowSpec(reading), std::make_unique<RecordingTopic>(calls));
-    w.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("3"));
-    w.newTask();
-    calls.loads.clear();
-    w.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(typed);
-    w.newTask();
+    Fixture f(inWindowSpec(reading));
+    f.field()->setText(QStringLiteral("3"));
+    f.window.newTask();
+    f.calls.loads.clear();
+    f.field()->setText(typed);
+    f.window.newTask();
 
-    QCOMPARE(calls.loads, loads);
-    QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), fieldAfter);
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label16"))->text(), loadedAfter);
-    QVERIFY(w.findChild<QWidget *>(QStringLiteral("Command4"))->isEnabled());
-    QCOMPARE(calls.resets, 2);
+    QCOMPARE(f.calls.loads, loads);
+    QCOMPARE(f.field()->text(), fieldAfter);
+    QCOMPARE(f.window.findChild<QLabel *>(QStringLiteral("Label16"))->text(), loadedAfter);
+    QVERIFY(f.checkButton()->isEnabled());
+    QCOMPARE(f.calls.newTasks, 2);
+    QVERIFY(f.navigation.moves.isEmpty());
 }
 
 void ExerciseFrameTest::checkUsesTheLoadedVariant()
 {
-    Calls calls;
-    ExerciseWindow w(shell(), inWindowSpec(Reading::WholeText), std::make_unique<RecordingTopic>(calls));
-    auto *field = w.findChild<QLineEdit *>(QStringLiteral("Text2"));
-    auto *checkButton = w.findChild<QWidget *>(QStringLiteral("Command4"));
-    QVERIFY(!checkButton->isEnabled());
-    w.check(); // disabled: no check
-    QVERIFY(calls.checks.isEmpty());
+    Fixture f(inWindowSpec(Reading::WholeText));
+    QVERIFY(!f.checkButton()->isEnabled());
+    f.window.check(); // disabled: no check
+    QVERIFY(f.calls.checks.isEmpty());
 
-    field->setText(QStringLiteral("2"));
-    w.newTask();
-    field->setText(QStringLiteral("3"));
-    calls.errors = 4;
-    w.check();
-    QCOMPARE(calls.checks, QList<int>{2});
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("4"));
-    QVERIFY(!checkButton->isEnabled());
-    QCOMPARE(field->text(), QStringLiteral("3"));
-    QVERIFY(!isShown(20));
+    f.field()->setText(QStringLiteral("2"));
+    f.window.newTask();
+    f.field()->setText(QStringLiteral("3"));
+    f.calls.errors = 4;
+    f.window.check();
+    QCOMPARE(f.calls.checks, QList<int>{2});
+    QCOMPARE(f.counter(), QStringLiteral("4"));
+    QVERIFY(!f.checkButton()->isEnabled());
+    QCOMPARE(f.field()->text(), QStringLiteral("3"));
+    QVERIFY(f.navigation.popUps.isEmpty());
+}
+
+void ExerciseFrameTest::checkPaintsTheVerdicts_data()
+{
+    QTest::addColumn<ItemColour>("marks");
+    QTest::newRow("backgrounds") << ItemColour::Background;
+    QTest::newRow("texts") << ItemColour::Text;
+}
+
+void ExerciseFrameTest::checkPaintsTheVerdicts()
+{
+    QFETCH(ItemColour, marks);
+    Fixture f(inWindowSpec(Reading::WholeText, marks));
+    f.window.newTask();
+    f.calls.verdicts = {Verdict::Right, Verdict::Wrong, Verdict::Unmarked};
+    f.calls.errors = 1;
+    f.window.check();
+
+    const QPalette::ColorRole marked =
+        marks == ItemColour::Background ? QPalette::Window : QPalette::WindowText;
+    const QPalette::ColorRole other =
+        marks == ItemColour::Background ? QPalette::WindowText : QPalette::Window;
+    const QColor before = marks == ItemColour::Background ? QColor(1, 2, 3) : QColor(4, 5, 6);
+    QCOMPARE(f.item(1)->palette().color(marked), QColor(0, 255, 0));
+    QCOMPARE(f.item(2)->palette().color(marked), QColor(255, 0, 0));
+    QCOMPARE(f.item(3)->palette().color(marked), before); // unmarked: left as it was
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(f.item(i)->palette().color(other),
+                 marks == ItemColour::Background ? QColor(4, 5, 6) : QColor(1, 2, 3));
+    QCOMPARE(f.counter(), QStringLiteral("1"));
 }
 
 void ExerciseFrameTest::inWindowLeaveEmptiesAndDisables()
 {
-    Calls calls;
-    ExerciseWindow w(shell(), inWindowSpec(Reading::WholeText), std::make_unique<RecordingTopic>(calls));
-    w.newTask();
-    w.check();
-    w.leaveTo(1);
-    QCOMPARE(calls.clears, 1);
-    QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Command4"))->isEnabled());
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label4"))->text(), QString());
+    Fixture f(inWindowSpec(Reading::WholeText));
+    f.window.newTask();
+    f.window.check();
+    f.window.leaveTo(1);
+    QCOMPARE(f.calls.leaves, 1);
+    QVERIFY(!f.checkButton()->isEnabled());
+    QCOMPARE(f.counter(), QString());
+    QCOMPARE(f.navigation.moves, (QList<std::pair<int, int>>{{14, 1}}));
+}
+
+void ExerciseFrameTest::leavingWithoutACheck_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("newTask");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<bool>("checkAfterComingBack");
+
+    // The pupil presses "Задание" (so "Проверить" is enabled), checks nothing,
+    // leaves by "Главное окно" or "Следующее задание", and comes back.
+    QTest::newRow("Form9, window-switching, main window") << 9 << "Command2"
+                                                          << "Command1(0)" << true;
+    QTest::newRow("Form10, window-switching, next task") << 10 << "Command2(0)"
+                                                         << "Command3" << true;
+    QTest::newRow("Form7, window-switching, main window") << 7 << "Command2(0)"
+                                                          << "Command1(1)" << true;
+    QTest::newRow("Form13, single task, next task") << 13 << "Command2(0)"
+                                                    << "Command3" << true;
+    QTest::newRow("Form14, in-window, main window") << 14 << "Command2(0)"
+                                                    << "Command1(0)" << false;
+    QTest::newRow("Form14, in-window, next task") << 14 << "Command2(0)"
+                                                  << "Command3" << false;
+    QTest::newRow("Form16, in-window, main window") << 16 << "Command2(0)"
+                                                    << "Command1(1)" << false;
+    QTest::newRow("Form18, in-window, next task") << 18 << "Command2(0)"
+                                                  << "Command3" << false;
+    QTest::newRow("Form21, in-window, main window") << 21 << "Command2(0)"
+                                                    << "Command1(0)" << false;
+    QTest::newRow("Form23, in-window, next task") << 23 << "Command2(0)"
+                                                  << "Command3" << false;
+    QTest::newRow("Form25, in-window, main window") << 25 << "Command2(0)"
+                                                    << "Command1(0)" << false;
+    QTest::newRow("Form26, in-window, main window") << 26 << "Command2(0)"
+                                                    << "Command1(0)" << false;
+}
+
+void ExerciseFrameTest::leavingWithoutACheck()
+{
+    QFETCH(int, number);
+    QFETCH(QString, newTask);
+    QFETCH(QString, leave);
+    QFETCH(bool, checkAfterComingBack);
+
+    shell().move(1, number);
+    click(number, newTask);
+    QVERIFY(isEnabled(number, QStringLiteral("Command4")));
+    click(number, leave);
+    QVERIFY(!isShown(number));
+    const QList<int> away = shownWindows();
+    QCOMPARE(away.size(), 1);
+    shell().move(away.first(), number);
+    QCOMPARE(isEnabled(number, QStringLiteral("Command4")), checkAfterComingBack);
 }
 
 void ExerciseFrameTest::inWindowFirstShown_data()
@@ -303,17 +432,16 @@ void ExerciseFrameTest::singleTaskStartsAgain()
 
 void ExerciseFrameTest::praiseOnlyWithoutErrors()
 {
-    Calls calls;
-    ExerciseWindow w(shell(), inWindowSpec(Reading::WholeText), std::make_unique<RecordingTopic>(calls));
-    w.newTask();
-    calls.errors = 1;
-    w.check();
-    QVERIFY(!isShown(20));
-    w.newTask();
-    calls.errors = 0;
-    w.check();
-    QVERIFY(isShown(20));
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0"));
+    Fixture f(inWindowSpec(Reading::WholeText));
+    f.window.newTask();
+    f.calls.errors = 1;
+    f.window.check();
+    QVERIFY(f.navigation.popUps.isEmpty());
+    f.window.newTask();
+    f.calls.errors = 0;
+    f.window.check();
+    QCOMPARE(f.navigation.popUps, QList<int>{20});
+    QCOMPARE(f.counter(), QStringLiteral("0"));
 }
 
 void ExerciseFrameTest::frameFocusOrder_data()

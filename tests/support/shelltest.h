@@ -6,11 +6,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <initializer_list>
 #include <memory>
-
-class QWidget;
 
 namespace parta::test {
 
@@ -24,7 +23,9 @@ class ShellTest : public QObject {
 protected:
     Shell &shell() { return *program; }
     QWidget *window(int number) { return program->window(number); }
-    // The control of a window by its name; fails the test when it is not there.
+    // The control of a window by its name. When it is not there the test fails,
+    // and a stand-in widget that is on no window comes back, so that the rest
+    // of the test function runs on without a crash.
     QWidget *control(int number, const QString &name);
 
     // A left click on a visible control, as the pupil makes it.
@@ -52,6 +53,7 @@ protected Q_SLOTS:
 
 private:
     std::unique_ptr<Shell> program;
+    std::unique_ptr<QWidget> missingControl;
 };
 
 } // namespace parta::test

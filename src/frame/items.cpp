@@ -1,0 +1,70 @@
+#include "items.h"
+
+#include "build.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace parta {
+
+namespace {
+
+void paint(QWidget *item, const QColor &color, ItemColour part)
+{
+    if (part == ItemColour::Background)
+        setBackground(item, color);
+    else
+        setForeground(item, color);
+}
+
+} // namespace
+
+void paintVerdicts(const std::vector<QWidget *> &items, const std::vector<Verdict> &verdicts, ItemColour part)
+{
+    const std::size_t count = std::min(items.size(), verdicts.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (const std::optional<QColor> mark = markColor(verdicts[i]))
+            paint(items[i], *mark, part);
+    }
+}
+
+void paintAll(const std::vector<QWidget *> &items, const QColor &color, ItemColour part)
+{
+    for (QWidget *item : items)
+        paint(item, color, part);
+}
+
+QString textOf(const QWidget *item)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(item))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(item))
+        return box->text();
+    return {};
+}
+
+QStringList textsOf(const std::vector<QWidget *> &items)
+{
+    QStringList texts;
+    for (const QWidget *item : items)
+        texts.append(textOf(item));
+    return texts;
+}
+
+void setText(QWidget *item, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(item))
+        label->setText(text);
+    else if (auto *box = qobject_cast<QLineEdit *>(item))
+        box->setText(text);
+}
+
+void clearTexts(const std::vector<QWidget *> &items)
+{
+    for (QWidget *item : items)
+        setText(item, QString());
+}
+
+} // namespace parta
