@@ -67,6 +67,8 @@ QRectF DocumentView::textRect(int position, int length) const
     const QTextBlock block = document->findBlock(position);
     if (!block.isValid() || position >= block.position() + block.length())
         return {};
+    // Asking for the block's place lays the document out first.
+    const QRectF blockRect = document->documentLayout()->blockBoundingRect(block);
     const QTextLayout *layout = block.layout();
     const int start = position - block.position();
     const QTextLine line = layout->lineForTextPosition(start);
@@ -74,8 +76,7 @@ QRectF DocumentView::textRect(int position, int length) const
         return {};
     const int end = std::min(start + length, line.textStart() + line.textLength());
     // Where the block's lines are measured from, in the view.
-    const QPointF origin =
-        document->documentLayout()->blockBoundingRect(block).topLeft() - layout->boundingRect().topLeft();
+    const QPointF origin = blockRect.topLeft() - layout->boundingRect().topLeft();
     const qreal left = line.cursorToX(start);
     const qreal right = line.cursorToX(end);
     return QRectF(origin.x() + left, origin.y() + line.y(), right - left, line.height());

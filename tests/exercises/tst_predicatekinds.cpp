@@ -1,5 +1,3 @@
-#include "content/predicatekinds.h"
-#include "core/palette.h"
 #include "support/shelltest.h"
 
 #include <QTest>
@@ -24,19 +22,28 @@ QString sentence(int item)
     return QString::fromUtf8(sentenceNames[item]);
 }
 
+// The first and the last sentence of each variant, exactly as shown.
+const char *const firstAndLast[3][2] = {
+    {" Кончилась летняя тёплая ночь.", " По утрам над полями расстилается густой пар."},
+    {" Она сидела за столом бледная.", " Недавно кончили цвести тюльпаны."},
+    {" Он должен был согласиться с нами.", " Вода в пустыне будет задержана."},
+};
+
 QString sentenceOf(int variant, int item)
 {
-    return QString::fromUtf8(content::predicateKindsVariant(variant)[static_cast<std::size_t>(item)].text);
+    return QString::fromUtf8(firstAndLast[variant - 1][item == 0 ? 0 : 1]);
 }
 
+// The digit of each sentence's predicate: 1 simple verbal, 2 compound verbal, 3 compound nominal.
 QString keyOf(int variant, int item)
 {
-    return QString::number(content::predicateKindsVariant(variant)[static_cast<std::size_t>(item)].key);
+    static const char *const sheet[3] = {"1331231221", "3221321132", "2132133123"};
+    return QString(QChar::fromLatin1(sheet[variant - 1][item]));
 }
 
-const QColor green = palette::color(palette::Lime);
-const QColor red = palette::color(palette::Red);
-const QColor yellow = palette::color(palette::Yellow);
+const QColor green(0, 255, 0);
+const QColor red(255, 0, 0);
+const QColor yellow(255, 255, 0);
 
 } // namespace
 
