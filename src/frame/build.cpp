@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace parta {
 
@@ -105,8 +106,14 @@ Label *addLabel(QWidget *window, const LabelRow &row)
     if (row.background)
         setBackground(label, row.background->toColor());
     setForeground(label, row.text.toColor());
-    if (row.helpCursor)
+    if (row.helpCursor) {
+        // "Справка": it opens the window's help window, from the keyboard too,
+        // and F1 anywhere in the window does what a click on it does.
         label->setCursor(Qt::WhatsThisCursor);
+        label->makeClickable(LabelRole::Button);
+        auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), window);
+        QObject::connect(helpKey, &QShortcut::activated, label, &Label::clicked);
+    }
     return label;
 }
 

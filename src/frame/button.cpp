@@ -1,8 +1,9 @@
 #include "button.h"
 
+#include "focusframe.h"
+
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace parta {
@@ -31,13 +32,19 @@ void Button::paintEvent(QPaintEvent *)
         painter.drawText(captionArea, flags, text());
     }
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(edge + 1, edge + 1, -edge - 1, -edge - 1);
-        focus.backgroundColor = face.color();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    if (showsKeyboardFocus(this))
+        drawFocusFrame(painter, rect().adjusted(edge, edge, -edge, -edge));
+}
+
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
     }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace parta

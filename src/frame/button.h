@@ -7,7 +7,8 @@ namespace parta {
 // A push button with a flat face in exactly its palette's button colour and a
 // raised three-dimensional edge; its caption wraps onto a second line when it is
 // wider than the button, as the long captions of the footers ("Следующее
-// задание") need. A disabled button keeps its face and engraves its caption in grey.
+// задание") need. A disabled button keeps its face and engraves its caption in
+// grey. Space and Enter press the focused button.
 class Button : public QPushButton {
     Q_OBJECT
 public:
@@ -15,6 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace parta

@@ -3,6 +3,7 @@
 #include "build.h"
 #include "button.h"
 #include "core/numberfield.h"
+#include "focuschain.h"
 #include "items.h"
 #include "label.h"
 #include "navigation.h"
@@ -68,6 +69,7 @@ void ExerciseWindow::applyFocusOrder(const ExerciseWindowData &table)
     }
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    appendClickableLabels(this, order.isEmpty() ? nullptr : order.last());
 
     QWidget *first = table.firstFocus ? findChild<QWidget *>(QString::fromUtf8(table.firstFocus)) : nullptr;
     if (!first) {

@@ -2,13 +2,32 @@
 
 #include <QLabel>
 
+#include <functional>
+
 namespace parta {
 
+// What a clickable label is to the keyboard and to a screen reader.
+enum class LabelRole {
+    Text,        // a static text: the pupil cannot click it to any effect
+    Button,      // opens something ("Справка")
+    CheckBox,    // an item the pupil selects and deselects
+    RadioButton, // an option of a question, of which one is selected
+};
+
 // A static text that reports a click, as every label of the program can.
+// A label that does something when clicked can be made reachable from the
+// keyboard: Tab reaches it, Space or Enter clicks it, and it shows a focus
+// frame while the keyboard has put the focus on it.
 class Label : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    // Makes the label a keyboard control of the given role; for a check box or
+    // a radio button, `checked` tells whether it is selected now.
+    void makeClickable(LabelRole role, std::function<bool()> checked = {});
+    LabelRole role() const { return labelRole; }
+    bool isChecked() const { return checkedState && checkedState(); }
 
 Q_SIGNALS:
     void clicked();
@@ -16,9 +35,13 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed = false;
+    LabelRole labelRole = LabelRole::Text;
+    std::function<bool()> checkedState;
 };
 
 } // namespace parta

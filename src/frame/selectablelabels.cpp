@@ -17,8 +17,10 @@ void SelectableLabels::add(Label *label)
 void SelectableLabels::addGroup(const std::vector<Label *> &options)
 {
     groups.push_back(options);
+    const LabelRole role = options.size() > 1 ? LabelRole::RadioButton : LabelRole::CheckBox;
     for (Label *label : options) {
         all.push_back(label);
+        label->makeClickable(role, [this, label] { return isSelected(label); });
         connect(label, &Label::clicked, this, [this, label] { click(label); });
     }
 }

@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <array>
@@ -240,6 +241,9 @@ std::unique_ptr<QWidget> createInformationWindow(int number, Shell &shell)
     auto *ok = addButton(w, data->button);
     ok->setFocus();
     QObject::connect(ok, &Button::clicked, &shell, [&shell, number] { shell.hide(number); });
+    // Esc closes the window as its button does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+    QObject::connect(escape, &QShortcut::activated, ok, &Button::click);
     return window;
 }
 

@@ -2,6 +2,7 @@
 
 #include "frame/build.h"
 #include "frame/button.h"
+#include "frame/focuschain.h"
 #include "frame/label.h"
 #include "frame/window.h"
 #include "shell.h"
@@ -127,6 +128,8 @@ std::unique_ptr<QWidget> createGradeMenu(int number, Shell &shell)
     }
     QObject::connect(help, &Label::clicked, &shell,
                      [&shell, helpWindow = menu.helpWindow] { shell.popUp(helpWindow); });
+    appendClickableLabels(w);
+    mainWindow->setFocus();
     return window;
 }
 

@@ -2,6 +2,7 @@
 
 #include "frame/build.h"
 #include "frame/button.h"
+#include "frame/focuschain.h"
 #include "frame/label.h"
 #include "frame/window.h"
 #include "shell.h"
@@ -60,6 +61,8 @@ std::unique_ptr<QWidget> createMainWindow(Shell &shell)
     QObject::connect(about, &Button::clicked, &shell, [&shell] { shell.popUp(2); });
     QObject::connect(quit, &Button::clicked, &shell, [&shell] { shell.end(); });
     QObject::connect(help, &Label::clicked, &shell, [&shell] { shell.popUp(27); });
+    appendClickableLabels(w);
+    grade7->setFocus();
     return window;
 }
 

@@ -1,13 +1,18 @@
 #include "shell.h"
 
 #include "core/fonts.h"
+#include "frame/labelaccessible.h"
 #include "windowfactory.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <algorithm>
 
 // The pictures and icons are compiled into the static library; its resources
 // are registered by hand.
@@ -23,6 +28,7 @@ Shell::Shell()
 {
     registerResources();
     registerFontSubstitutions();
+    registerLabelAccessibility();
     // One look on every platform: the Fusion style (buttons paint their own faces).
     if (qobject_cast<QApplication *>(QCoreApplication::instance()) &&
         QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0)
@@ -40,7 +46,10 @@ Shell::~Shell()
 void Shell::start()
 {
     ended = false;
-    show(1);
+    QWidget *main = window(mainWindowNumber);
+    if (!main->testAttribute(Qt::WA_Moved))
+        centreOnScreen(main);
+    show(mainWindowNumber);
 }
 
 QWidget *Shell::window(int number)
@@ -76,14 +85,36 @@ void Shell::hide(int number)
 
 void Shell::move(int from, int to)
 {
+    // A full-size window takes exactly the place of the one it replaces, so
+    // that the picture does not jump.
+    QWidget *source = window(from);
+    QWidget *target = window(to);
+    if (source && target && source != target && !isPopUpWindow(from) && !isPopUpWindow(to))
+        target->move(source->pos());
     show(to);
     hide(from);
 }
 
 void Shell::popUp(int number)
 {
+    QWidget *popUpWindow = window(number);
+    // A pop-up comes up over the window it was opened from; one already on
+    // screen stays where the pupil put it. The About window places itself.
+    if (popUpWindow && !popUpWindow->isVisible() && number != aboutWindowNumber) {
+        if (QWidget *opener = fullSizeWindowOnScreen())
+            placeOver(popUpWindow, opener);
+    }
     hide(number);
     show(number);
+}
+
+QWidget *Shell::fullSizeWindowOnScreen() const
+{
+    for (std::size_t n = 1; n < slots.size(); ++n) {
+        if (slots[n] && slots[n]->isVisible() && !isPopUpWindow(static_cast<int>(n)))
+            return slots[n].get();
+    }
+    return nullptr;
 }
 
 void Shell::end()
@@ -94,6 +125,52 @@ void Shell::end()
             slot->hide();
     }
     QCoreApplication::quit();
+}
+
+namespace {
+
+QRect availableGeometry(const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The outer size of a window, its title bar and border included where the
+// window system has told them already.
+QSize outerSize(const QWidget *window)
+{
+    return window->frameGeometry().size().expandedTo(window->size());
+}
+
+// Keeps a window of that size wholly on the screen, where it fits.
+QPoint keptOnScreen(QPoint topLeft, QSize size, const QRect &screen)
+{
+    if (screen.isEmpty())
+        return topLeft;
+    topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() + 1 - size.width())));
+    topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() + 1 - size.height())));
+    return topLeft;
+}
+
+} // namespace
+
+void Shell::centreOnScreen(QWidget *w)
+{
+    const QRect screen = availableGeometry(w);
+    if (screen.isEmpty())
+        return;
+    const QSize size = outerSize(w);
+    w->move(screen.x() + (screen.width() - size.width()) / 2,
+            screen.y() + (screen.height() - size.height()) / 2);
+}
+
+void Shell::placeOver(QWidget *popUpWindow, const QWidget *opener)
+{
+    const QRect over = opener->frameGeometry();
+    const QSize size = outerSize(popUpWindow);
+    const QPoint centred(over.x() + (over.width() - size.width()) / 2,
+                         over.y() + (over.height() - size.height()) / 2);
+    popUpWindow->move(keptOnScreen(centred, size, availableGeometry(opener)));
 }
 
 bool Shell::isPopUpWindow(int number)

@@ -18,6 +18,8 @@ class Shell : public QObject, public Navigation {
     Q_OBJECT
 public:
     static constexpr int windowCount = 41;
+    // The About window, which centres itself on the screen.
+    static constexpr int aboutWindowNumber = 2;
 
     Shell();
     ~Shell() override;
@@ -46,6 +48,9 @@ protected:
 
 private:
     void discard(int number);
+    QWidget *fullSizeWindowOnScreen() const;
+    static void centreOnScreen(QWidget *window);
+    static void placeOver(QWidget *popUpWindow, const QWidget *opener);
     int numberOf(const QObject *window) const;
 
     std::array<std::unique_ptr<QWidget>, windowCount + 1> slots; // slot 0 unused
