@@ -77,6 +77,7 @@ public:
                                                   .font = {Face::TimesNewRoman, 12.75},
                                                   .background = Rgb{128, 255, 255}}));
         }
+        nameItems(boxes, QStringLiteral("Предложение %1"));
     }
 
     void startNewTask() override { resetBoxes(); }
@@ -85,6 +86,7 @@ public:
     {
         resetBoxes();
         clearTexts(sentences);
+        describeItems(boxes, sentences);
     }
 
     void load(int variant) override
@@ -92,6 +94,7 @@ public:
         const content::PredicateKindsVariant &items = content::predicateKindsVariant(variant);
         for (std::size_t i = 0; i < sentences.size(); ++i)
             setText(sentences[i], QString::fromUtf8(items[i].text));
+        describeItems(boxes, sentences);
     }
 
     ItemMarks check(int variant) override

@@ -10,6 +10,8 @@
 #include "textbox.h"
 #include "topic.h"
 
+#include <QAccessible>
+
 #include <algorithm>
 
 namespace parta {
@@ -41,6 +43,10 @@ ExerciseWindow::ExerciseWindow(Navigation &navigation_, const ExerciseWindowData
 
     if (checkButton)
         checkButton->setEnabled(rules.checkEnabledFirst);
+    if (variantField)
+        variantField->setAccessibleName(QStringLiteral("Вариант"));
+    if (errorCounter)
+        errorCounter->setAccessibleName(QStringLiteral("Ошибки:"));
     applyFocusOrder(table);
 
     connect(newTaskButton, &Button::clicked, this, &ExerciseWindow::newTask);
@@ -85,8 +91,27 @@ void ExerciseWindow::resetFrame(bool checkEnabled)
 {
     if (checkButton)
         checkButton->setEnabled(checkEnabled);
-    if (errorCounter)
+    if (errorCounter) {
         errorCounter->clear();
+        errorCounter->setAccessibleName(QStringLiteral("Ошибки:"));
+    }
+}
+
+void ExerciseWindow::startTopicTask()
+{
+    topic->startNewTask();
+    forgetVerdicts(markedItems);
+    markedItems.clear();
+}
+
+void ExerciseWindow::showErrors(int errors)
+{
+    errorCounter->setText(QString::number(errors));
+    errorCounter->setAccessibleName(QStringLiteral("Ошибки: %1").arg(errors));
+    QAccessibleEvent nameChanged(errorCounter, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+    QAccessibleEvent alert(errorCounter, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool ExerciseWindow::correctRange()
@@ -149,7 +174,7 @@ void ExerciseWindow::newTask()
             navigation.move(number(), variantWindow(*variant));
         break;
     case ExerciseKind::WindowSwitching:
-        topic->startNewTask();
+        startTopicTask();
         resetFrame(true);
         correctRange();
         if (const std::optional<int> variant = chosenVariant()) {
@@ -161,11 +186,11 @@ void ExerciseWindow::newTask()
         rewriteField(rules.field.onNewTask);
         break;
     case ExerciseKind::SingleTask:
-        topic->startNewTask();
+        startTopicTask();
         resetFrame(true);
         break;
     case ExerciseKind::InWindow:
-        topic->startNewTask();
+        startTopicTask();
         resetFrame(true);
         correctRange();
         if (const std::optional<int> variant = chosenVariant()) {
@@ -183,7 +208,8 @@ void ExerciseWindow::check()
         return;
     const ItemMarks marks = topic->check(variantOnScreen());
     paintVerdicts(marks.items, marks.result.verdicts, rules.marks);
-    errorCounter->setText(QString::number(marks.result.errors));
+    markedItems = marks.items;
+    showErrors(marks.result.errors);
     checkButton->setEnabled(false);
     rewriteField(rules.field.onCheck);
     if (marks.result.errors == 0)
@@ -196,6 +222,8 @@ void ExerciseWindow::leaveTo(int target)
     if (rules.kind == ExerciseKind::VariantChooser)
         return;
     topic->leave();
+    forgetVerdicts(markedItems);
+    markedItems.clear();
     // Only an in-window exercise waits for "Задание" when it comes back.
     resetFrame(rules.kind != ExerciseKind::InWindow);
     rewriteField(target == mainWindowNumber ? rules.field.onMainWindow : rules.field.onNextTask);

@@ -31,6 +31,10 @@ private:
     void applyFocusOrder(const ExerciseWindowData &table);
     // "Проверить" enabled or not, and the error counter empty.
     void resetFrame(bool checkEnabled);
+    // The topic's "Задание" step; the items no longer tell the last verdicts.
+    void startTopicTask();
+    // The error counter shows the count and tells a screen reader.
+    void showErrors(int errors);
     bool correctRange();
     // The variant the field chooses by the window's reading, if any.
     std::optional<int> chosenVariant() const;
@@ -47,6 +51,7 @@ private:
     TextBox *variantField = nullptr;
     Button *checkButton = nullptr;
     Label *errorCounter = nullptr;
+    std::vector<QWidget *> markedItems; // by the last check
 };
 
 } // namespace parta

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -19,14 +20,38 @@ void paint(QWidget *item, const QColor &color, ItemColour part)
         setForeground(item, color);
 }
 
+// Where an item keeps its own description while it tells its verdict.
+constexpr char ownDescription[] = "parta-own-description";
+
+void describeVerdict(QWidget *item, Verdict verdict)
+{
+    if (!item->property(ownDescription).isValid())
+        item->setProperty(ownDescription, item->accessibleDescription());
+    item->setAccessibleDescription(verdict == Verdict::Right ? QStringLiteral("верно")
+                                                             : QStringLiteral("ошибка"));
+}
+
 } // namespace
 
 void paintVerdicts(const std::vector<QWidget *> &items, const std::vector<Verdict> &verdicts, ItemColour part)
 {
     const std::size_t count = std::min(items.size(), verdicts.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (const std::optional<QColor> mark = markColor(verdicts[i]))
+        if (const std::optional<QColor> mark = markColor(verdicts[i])) {
             paint(items[i], *mark, part);
+            describeVerdict(items[i], verdicts[i]);
+        }
+    }
+}
+
+void forgetVerdicts(const std::vector<QWidget *> &items)
+{
+    for (QWidget *item : items) {
+        const QVariant own = item->property(ownDescription);
+        if (!own.isValid())
+            continue;
+        item->setAccessibleDescription(own.toString());
+        item->setProperty(ownDescription, QVariant());
     }
 }
 
@@ -65,6 +90,19 @@ void clearTexts(const std::vector<QWidget *> &items)
 {
     for (QWidget *item : items)
         setText(item, QString());
+}
+
+void nameItems(const std::vector<QWidget *> &items, const QString &pattern)
+{
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i]->setAccessibleName(pattern.arg(i + 1));
+}
+
+void describeItems(const std::vector<QWidget *> &items, const std::vector<QWidget *> &besides)
+{
+    const std::size_t count = std::min(items.size(), besides.size());
+    for (std::size_t i = 0; i < count; ++i)
+        items[i]->setAccessibleDescription(textOf(besides[i]).trimmed());
 }
 
 } // namespace parta

@@ -19,9 +19,13 @@ namespace parta {
 enum class ItemColour { Background, Text };
 
 // Marks each item with the colour of its verdict; an unmarked item keeps the
-// colours it has. Items and verdicts go in pairs, in the same order.
+// colours it has. Items and verdicts go in pairs, in the same order. A marked
+// item also tells a screen reader its verdict, «верно» or «ошибка», as its
+// accessible description, until forgetVerdicts().
 void paintVerdicts(const std::vector<QWidget *> &items, const std::vector<Verdict> &verdicts,
                    ItemColour part);
+// The items describe themselves again as before their verdicts.
+void forgetVerdicts(const std::vector<QWidget *> &items);
 
 // Gives every item the same colour, as a reset does.
 void paintAll(const std::vector<QWidget *> &items, const QColor &color, ItemColour part);
@@ -33,5 +37,12 @@ QStringList textsOf(const std::vector<QWidget *> &items);
 void setText(QWidget *item, const QString &text);
 // Empties the caption of every label and the text of every box.
 void clearTexts(const std::vector<QWidget *> &items);
+
+// What a screen reader calls the items: the pattern with the item's number
+// from 1, such as «Предложение %1».
+void nameItems(const std::vector<QWidget *> &items, const QString &pattern);
+// Each item is described by the text of the control beside it (its sentence
+// or definition), as that text stands now.
+void describeItems(const std::vector<QWidget *> &items, const std::vector<QWidget *> &besides);
 
 } // namespace parta

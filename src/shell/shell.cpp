@@ -135,11 +135,14 @@ QRect availableGeometry(const QWidget *window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// The outer size of a window, its title bar and border included where the
-// window system has told them already.
-QSize outerSize(const QWidget *window)
+// The outer size of a window, title bar and border included. Until the window
+// system has framed it once, the frame of a window that has one stands in.
+QSize outerSize(const QWidget *window, const QWidget *framed)
 {
-    return window->frameGeometry().size().expandedTo(window->size());
+    const QSize frame = window->frameGeometry().size();
+    if (frame != window->size() || !framed)
+        return frame;
+    return window->size() + (framed->frameGeometry().size() - framed->size());
 }
 
 // Keeps a window of that size wholly on the screen, where it fits.
@@ -159,7 +162,7 @@ void Shell::centreOnScreen(QWidget *w)
     const QRect screen = availableGeometry(w);
     if (screen.isEmpty())
         return;
-    const QSize size = outerSize(w);
+    const QSize size = outerSize(w, nullptr);
     w->move(screen.x() + (screen.width() - size.width()) / 2,
             screen.y() + (screen.height() - size.height()) / 2);
 }
@@ -167,7 +170,7 @@ void Shell::centreOnScreen(QWidget *w)
 void Shell::placeOver(QWidget *popUpWindow, const QWidget *opener)
 {
     const QRect over = opener->frameGeometry();
-    const QSize size = outerSize(popUpWindow);
+    const QSize size = outerSize(popUpWindow, opener);
     const QPoint centred(over.x() + (over.width() - size.width()) / 2,
                          over.y() + (over.height() - size.height()) / 2);
     popUpWindow->move(keptOnScreen(centred, size, availableGeometry(opener)));
