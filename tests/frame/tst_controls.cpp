@@ -17,6 +17,8 @@ private Q_SLOTS:
     void buttonFaceIsTheTableColour();
     void disabledCaptionIsGrey_data();
     void disabledCaptionIsGrey();
+    void keyboardFocusFrameShowsOnEveryFace_data();
+    void keyboardFocusFrameShowsOnEveryFace();
 };
 
 namespace {
@@ -89,6 +91,52 @@ void ControlsTest::disabledCaptionIsGrey()
     QVERIFY2(enabledInk < 60, qPrintable(QString::number(enabledInk)));
     QVERIFY2(disabledInk > enabledInk + 60,
              qPrintable(QStringLiteral("%1 vs %2").arg(disabledInk).arg(enabledInk)));
+}
+
+void ControlsTest::keyboardFocusFrameShowsOnEveryFace_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("white-ish face") << 1 << "Command3";
+    QTest::newRow("magenta face") << 1 << "Command1";
+    QTest::newRow("dark grey-blue face") << 1 << "Command4";
+    QTest::newRow("Справка on the window colour") << 1 << "Label1";
+    QTest::newRow("yellow face") << 4 << "Command1";
+}
+
+// Black dashes on white, so that some of it stands out on any colour; and
+// only when the focus came from the keyboard.
+void ControlsTest::keyboardFocusFrameShowsOnEveryFace()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    if (number != 1)
+        shell().move(1, number);
+    QWidget *target = this->control(number, control);
+    const auto frameInk = [target] {
+        const QImage picture = target->grab().toImage();
+        int black = 0;
+        int white = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            for (int y : {1, 2, 3, 4, 5, picture.height() - 6, picture.height() - 5, picture.height() - 4,
+                          picture.height() - 3, picture.height() - 2}) {
+                const QColor c = picture.pixelColor(x, y);
+                black += c == QColor(0, 0, 0);
+                white += c == QColor(255, 255, 255);
+            }
+        }
+        return std::pair{black, white};
+    };
+    window(number)->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window(number)));
+    target->setFocus(Qt::MouseFocusReason);
+    QVERIFY(target->hasFocus());
+    const auto byMouse = frameInk();
+    window(number)->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::TabFocusReason);
+    const auto byKeyboard = frameInk();
+    QVERIFY2(byKeyboard.first > byMouse.first + 20, qPrintable(QString::number(byKeyboard.first)));
+    QVERIFY2(byKeyboard.second > byMouse.second + 20, qPrintable(QString::number(byKeyboard.second)));
 }
 
 QTEST_MAIN(ControlsTest)
