@@ -1,6 +1,7 @@
 #include "items.h"
 
 #include "build.h"
+#include "core/checks.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,20 @@ void clearTexts(const std::vector<QWidget *> &items)
 {
     for (QWidget *item : items)
         setText(item, QString());
+}
+
+QStringList deleteSpacesIn(const std::vector<QWidget *> &items)
+{
+    QStringList texts;
+    for (QWidget *item : items) {
+        const QString text = textOf(item);
+        const QString spaceless = deleteSpaces(text);
+        // Setting a box's text anew lays it out again: spare a long text that had no space.
+        if (spaceless.size() != text.size())
+            setText(item, spaceless);
+        texts.append(spaceless);
+    }
+    return texts;
 }
 
 } // namespace parta
