@@ -81,4 +81,13 @@ QString deleteSpaces(const QString &text)
     return result;
 }
 
+CheckResult checkGappedWords(const QStringList &answers, const QStringList &words)
+{
+    CheckResult result;
+    const qsizetype count = std::min(answers.size(), words.size());
+    for (qsizetype i = 0; i < count; ++i)
+        add(result, rightOrWrong(deleteSpaces(answers[i]) == words[i]));
+    return result;
+}
+
 } // namespace parta

@@ -43,4 +43,9 @@ CheckResult checkSingleChoice(const std::vector<std::vector<bool>> &selected,
 // so tabs and no-break spaces stay.
 QString deleteSpaces(const QString &text);
 
+// Words typed into gaps: an answer is right when, with its spaces deleted (see
+// deleteSpaces), it equals its word character for character and
+// case-sensitively.
+CheckResult checkGappedWords(const QStringList &answers, const QStringList &words);
+
 } // namespace parta

@@ -1,11 +1,79 @@
 #include "passivevowels.h"
 
+#include "content/passivevowels.h"
+#include "frame/build.h"
 #include "frame/exercisewindow.h"
-#include "frame/frameonly.h"
+#include "frame/label.h"
+#include "gappedwords.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <array>
 
 namespace parta {
 
 namespace {
+
+// The word boxes stand in three columns of six. Their indices run down the
+// columns in this order, which is the order the check marks them in too.
+struct WordColumn {
+    int left;
+    int width;
+    std::array<int, 6> boxes; // from top to bottom
+};
+
+constexpr std::array<WordColumn, 3> wordColumns = {{
+    {240, 3495, {0, 5, 11, 14, 8, 17}},
+    {4200, 3615, {1, 4, 7, 10, 13, 16}},
+    {8280, 3495, {2, 3, 6, 9, 12, 15}},
+}};
+constexpr std::array<int, 6> rowTops = {2280, 3120, 3960, 4800, 5640, 6480};
+constexpr int boxHeight = 615;
+
+// The place of each word box, by index.
+std::array<TwipsRect, 18> wordBoxPlaces()
+{
+    std::array<TwipsRect, 18> places;
+    for (const WordColumn &column : wordColumns) {
+        for (std::size_t row = 0; row < rowTops.size(); ++row)
+            places[static_cast<std::size_t>(column.boxes[row])] = {column.left, rowTops[row], column.width,
+                                                                   boxHeight};
+    }
+    return places;
+}
+
+class PassiveVowelsTopic : public GappedWordsTopic {
+public:
+    PassiveVowelsTopic() : GappedWordsTopic(content::passiveVowelsVariant) {}
+
+    void build(QWidget *window) override
+    {
+        auto *title = addLabel(window, {.name = "Label1",
+                                        .rect = {240, 120, 11295, 855},
+                                        .caption = "Гласные перед н в страдательных причастиях",
+                                        .font = {Face::ArialNarrow, 27.75, Weight::Bold},
+                                        .background = Rgb{255, 128, 255},
+                                        .border = true,
+                                        .alignment = Align::Centre});
+        // The title is written in the system's window-text colour.
+        setForeground(title, QApplication::palette().color(QPalette::WindowText));
+        addLabel(window, {.name = "Label6",
+                          .rect = {120, 1080, 1695, 495},
+                          .caption = "Задание:",
+                          .font = {Face::TimesNewRoman, 20.25, Weight::Bold, true},
+                          .background = Rgb{128, 255, 255},
+                          .text = {192, 0, 0},
+                          .border = true,
+                          .alignment = Align::Centre});
+        addLabel(window, {.name = "Label2",
+                          .rect = {1800, 1080, 8775, 735},
+                          .caption = content::passiveVowelsTask,
+                          .font = {Face::TimesNewRoman, 14.25},
+                          .background = Rgb{255, 192, 192}});
+        addWordBoxes(window, wordBoxPlaces());
+    }
+};
 
 const ExerciseWindowData form21 = {
     {21, "Гласные перед н в страдательных причастиях", fullSizeClient, {34, 234, 189}},
@@ -26,10 +94,11 @@ const ExerciseWindowData form21 = {
         .rule = ruleButton({10680, 1200, 1150, 615}, {Face::TimesNewRoman, 14.25}, {7, 174, 245}),
     },
     {.kind = ExerciseKind::InWindow,
-     .variants = 2,
+     .variants = content::passiveVowelsVariants,
      .selection = Reading::LeadingNumber,
      .field = {.onMainWindow = "1", .onNextTask = "1"},
      .checkEnabledFirst = false,
+     .marks = ItemColour::Text,
      .nextWindow = 25,
      .helpWindow = 39,
      .ruleWindow = 22},
@@ -44,7 +113,7 @@ const ExerciseWindowData form21 = {
 
 std::unique_ptr<QWidget> createPassiveVowelsWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(navigation, form21, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form21, std::make_unique<PassiveVowelsTopic>());
 }
 
 } // namespace parta

@@ -1,13 +1,68 @@
 #include "vocabulary.h"
 
+#include "content/vocabulary.h"
+#include "frame/build.h"
 #include "frame/exercisewindow.h"
-#include "frame/frameonly.h"
+#include "frame/label.h"
+#include "gappedwords.h"
+
+#include <array>
 
 namespace parta {
 
 namespace {
 
-// Form25 and Form26 have the same frame; only their numbers differ.
+// The word boxes stand in three columns of five; their indices run down the
+// columns, Text1(0) to Text1(4) in the first.
+constexpr std::array<int, 3> columnLefts = {480, 4320, 8160};
+constexpr std::array<int, 5> rowTops = {2160, 3120, 4200, 5280, 6240};
+constexpr TwipsSize boxSize = {3255, 615};
+
+// The place of each word box, by index.
+std::array<TwipsRect, 15> wordBoxPlaces()
+{
+    std::array<TwipsRect, 15> places;
+    for (std::size_t column = 0; column < columnLefts.size(); ++column) {
+        for (std::size_t row = 0; row < rowTops.size(); ++row)
+            places[column * rowTops.size() + row] = {columnLefts[column], rowTops[row], boxSize.width,
+                                                     boxSize.height};
+    }
+    return places;
+}
+
+// Both vocabulary windows: the same controls, each with its own words.
+class VocabularyTopic : public GappedWordsTopic {
+public:
+    using GappedWordsTopic::GappedWordsTopic;
+
+    void build(QWidget *window) override
+    {
+        addLabel(window, {.name = "Label1",
+                          .rect = {360, 240, 11175, 855},
+                          .caption = "Словарная работа",
+                          .font = {Face::TimesNewRoman, 27.75, Weight::Bold},
+                          .background = Rgb{255, 128, 255},
+                          .text = {0, 0, 192},
+                          .border = true,
+                          .alignment = Align::Centre});
+        addLabel(window, {.name = "Label2",
+                          .rect = {120, 1320, 1695, 495},
+                          .caption = "Задание:",
+                          .font = {Face::MsSansSerif, 18},
+                          .background = Rgb{7, 174, 245},
+                          .border = true});
+        auto *task = addLabel(window, {.name = "Label6",
+                                       .rect = {1800, 1320, 9855, 615},
+                                       .caption = content::vocabularyTask,
+                                       .font = {Face::TimesNewRoman, 14.25},
+                                       .background = Rgb{34, 234, 189}});
+        growToFit(task);
+        addWordBoxes(window, wordBoxPlaces());
+    }
+};
+
+// Form25 and Form26 have the same frame; only their numbers differ. Their
+// "Справка" lies on the left end of the title and is drawn above it.
 ExerciseWindowData vocabularyWindowData(int number)
 {
     return {
@@ -29,10 +84,11 @@ ExerciseWindowData vocabularyWindowData(int number)
             .help = helpLabel("Lbl19", {480, 360, 1545, 495}),
         },
         {.kind = ExerciseKind::InWindow,
-         .variants = 2,
+         .variants = content::vocabularyVariants,
          .selection = Reading::LeadingNumber,
          .field = {.onMainWindow = "1"},
          .checkEnabledFirst = false,
+         .marks = ItemColour::Text,
          .nextWindow = 0,
          .helpWindow = 41},
         nullptr,
@@ -46,8 +102,10 @@ ExerciseWindowData vocabularyWindowData(int number)
 
 std::unique_ptr<QWidget> createVocabularyWindow(int number, Navigation &navigation)
 {
+    const GappedWordsTopic::VariantWords words =
+        number == 25 ? content::grade7VocabularyVariant : content::grade8VocabularyVariant;
     return std::make_unique<ExerciseWindow>(navigation, vocabularyWindowData(number),
-                                            std::make_unique<FrameOnly>());
+                                            std::make_unique<VocabularyTopic>(words));
 }
 
 } // namespace parta

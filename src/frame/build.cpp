@@ -58,6 +58,16 @@ void tightenToFit(Label *label)
     }
 }
 
+void growToFit(Label *label)
+{
+    const QRect contents = label->contentsRect();
+    const int needed = QFontMetrics(label->font())
+                           .boundingRect(contents, Qt::TextWordWrap | label->alignment(), label->text())
+                           .height();
+    if (needed > contents.height())
+        label->resize(label->width(), label->height() + needed - contents.height());
+}
+
 QString resourceText(const QString &resource)
 {
     QFile file(resource);

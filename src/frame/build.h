@@ -24,6 +24,10 @@ Line *addLine(QWidget *window, const LineRow &row);
 // Narrows the letter spacing of a word-wrapped label, a percent at a time down
 // to 90 %, until its text fits its height; the font and its size stay as given.
 void tightenToFit(Label *label);
+// Lets a word-wrapped label grow downward, never shrink, until its text fits:
+// the substitute faces space their lines a pixel or two wider than the faces
+// the tables were drawn with, which would cut off the last line's descenders.
+void growToFit(Label *label);
 
 // The text of a document compiled into the program (UTF-8).
 QString resourceText(const QString &resource);

@@ -1,6 +1,7 @@
 #include "items.h"
 
 #include "build.h"
+#include "core/checks.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,20 @@ void describeItems(const std::vector<QWidget *> &items, const std::vector<QWidge
     const std::size_t count = std::min(items.size(), besides.size());
     for (std::size_t i = 0; i < count; ++i)
         items[i]->setAccessibleDescription(textOf(besides[i]).trimmed());
+}
+
+QStringList deleteSpacesIn(const std::vector<QWidget *> &items)
+{
+    QStringList texts;
+    for (QWidget *item : items) {
+        const QString text = textOf(item);
+        const QString spaceless = deleteSpaces(text);
+        // Setting a box's text anew lays it out again: spare a long text that had no space.
+        if (spaceless.size() != text.size())
+            setText(item, spaceless);
+        texts.append(spaceless);
+    }
+    return texts;
 }
 
 } // namespace parta

@@ -37,6 +37,10 @@ QStringList textsOf(const std::vector<QWidget *> &items);
 void setText(QWidget *item, const QString &text);
 // Empties the caption of every label and the text of every box.
 void clearTexts(const std::vector<QWidget *> &items);
+// Deletes every space (U+0020) from the text of each item, in their order, and
+// shows the result in the item, so that the pupil sees an answer in the form it
+// is checked in. Gives the texts as they now stand.
+QStringList deleteSpacesIn(const std::vector<QWidget *> &items);
 
 // What a screen reader calls the items: the pattern with the item's number
 // from 1, such as «Предложение %1».

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 namespace parta::test {
 
@@ -116,6 +117,57 @@ private:
     }
 };
 
+// Gapped words (the vowel window and both vocabulary windows): each box shows
+// its word with one space for the missing letters; the pupil types the whole
+// word, or leaves the gap open.
+class GappedWordsDriver : public TopicDriver {
+public:
+    // The answer sheet of a variant: its words in the order of the check, the
+    // missing letters of each in brackets. "обещ[а]нный" is loaded as
+    // "обещ нный" and wants "обещанный".
+    using Sheet = std::array<const char *, 2>;
+
+    GappedWordsDriver(QString name_, int number_, QList<int> boxes_, Sheet sheet_)
+        : title(std::move(name_)), number(number_), boxes(std::move(boxes_)), sheet(sheet_)
+    {
+    }
+
+    QString name() const override { return title; }
+    int variants() const override { return 2; }
+    int items(int) const override { return static_cast<int>(boxes.size()); }
+
+    QWidget *open(Shell &shell, int variant) override { return loadInWindow(shell, number, variant); }
+
+    void answer(QWidget *window, int variant, int index, bool byTheKey) override
+    {
+        const QString entry = words(variant).at(index);
+        auto *shown = window->findChild<QLineEdit *>(box(index));
+        QVERIFY(shown);
+        // The pupil finds the word with its gap, as the sheet has it.
+        const qsizetype open = entry.indexOf(u'['), close = entry.indexOf(u']');
+        QCOMPARE(shown->text(), entry.left(open) + u' ' + entry.mid(close + 1));
+        if (byTheKey)
+            shown->setText(entry.left(open) + entry.mid(open + 1, close - open - 1) + entry.mid(close + 1));
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int index) const override
+    {
+        return colourOf(window, box(index), QPalette::Text) == red;
+    }
+
+private:
+    QStringList words(int variant) const
+    {
+        return QString::fromUtf8(sheet[static_cast<std::size_t>(variant - 1)]).split(u' ');
+    }
+    QString box(int index) const { return QStringLiteral("Text1(%1)").arg(boxes.at(index)); }
+
+    QString title;
+    int number;
+    QList<int> boxes; // in the order of the check
+    Sheet sheet;
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
@@ -123,6 +175,34 @@ std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
     std::vector<std::unique_ptr<TopicDriver>> drivers;
     drivers.push_back(std::make_unique<WordConnectionDriver>());
     drivers.push_back(std::make_unique<PredicateKindsDriver>());
+    // The vowel window checks its boxes column by column.
+    drivers.push_back(std::make_unique<GappedWordsDriver>(
+        QStringLiteral("vowels before н"), 21,
+        QList<int>{0, 5, 11, 14, 8, 17, 1, 4, 7, 10, 13, 16, 2, 3, 6, 9, 12, 15},
+        GappedWordsDriver::Sheet{
+            "обещ[а]нный уравновеш[е]н закле[е]нный законч[е]н засе[я]нный брош[е]н "
+            "взвеш[е]нный потер[я]нный связ[а]н исправл[е]н сорв[а]нный выращ[е]нный "
+            "вяз[а]нный посе[я]н отрез[а]нный увид[е]нный невид[е]нный обиж[е]н",
+            "наполн[е]н нескош[е]нный завяз[а]нный подков[а]н раскраш[е]нный созд[а]н "
+            "услыш[а]нный постро[е]нный приглаш[е]н потуш[е]н вспах[а]нное сдерж[а]нный "
+            "выточ[е]нный намыл[е]нный скош[е]нное рассе[я]н подстрел[е]н взволнов[а]нный"}));
+    const QList<int> byIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    drivers.push_back(std::make_unique<GappedWordsDriver>(
+        QStringLiteral("vocabulary, grade 7"), 25, byIndex,
+        GappedWordsDriver::Sheet{"г[и]рлянда к[а]литка коло[нн]а движ[и]мый свет[о]фор "
+                                 "р[е]альный ф[а]нтазия д[и]станция пр[е]тензия пр[е]кратить "
+                                 "с[и]луэт пр[и]сутствовать г[и]мнастика к[о]нверт кв[и]танция",
+                                 "п[о]чтальон гал[е]рея св[я]щенный с[и]туация ч[е]мпион "
+                                 "п[е]риод п[а]кет авт[о]р акв[а]рель недос[я]гаемый "
+                                 "н[и]мало фу[т]бол чемп[и]он пор[а]жение тр[о]пинка"}));
+    drivers.push_back(std::make_unique<GappedWordsDriver>(
+        QStringLiteral("vocabulary, grade 8"), 26, byIndex,
+        GappedWordsDriver::Sheet{"тр[а]мвай к[о]митет к[а]рнавал р[е]жиссёр к[а]никулы "
+                                 "д[е]легат ст[и]пендия д[и]ректор исти[нн]ый р[о]весник "
+                                 "к[о]мпозитор вп[е]чатление к[о]нцерт м[о]нтаж л[е]генда",
+                                 "к[о]нгресс к[а]валерия прив[и]легия с[е]кретарь м[о]нолог "
+                                 "ф[е]стиваль ид[е]ал д[е]путат б[а]йдарка г[а]раж "
+                                 "м[е]ридиан мин[и]атюра ар[о]мат пр[е]мьера пр[и]оритет"}));
     return drivers;
 }
 

@@ -60,6 +60,15 @@ void AccessibilityTest::controls_data()
     QTest::newRow("Form14 answer box")
         << 14 << "Text4" << int(QAccessible::EditableText) << "Предложение 3" << QString();
     QTest::newRow("Form14 Справка") << 14 << "Label17" << int(QAccessible::Button) << "Справка" << press;
+    QTest::newRow("Form21 word box, first in reading order")
+        << 21 << "Text1(0)" << int(QAccessible::EditableText) << "Слово 1" << QString();
+    QTest::newRow("Form21 word box, second in reading order")
+        << 21 << "Text1(5)" << int(QAccessible::EditableText) << "Слово 2" << QString();
+    QTest::newRow("Form21 last word box in reading order")
+        << 21 << "Text1(15)" << int(QAccessible::EditableText) << "Слово 18" << QString();
+    QTest::newRow("Form25 word box") << 25 << "Text1(4)" << int(QAccessible::EditableText) << "Слово 5"
+                                     << QString();
+    QTest::newRow("Form26 Справка") << 26 << "Lbl19" << int(QAccessible::Button) << "Справка" << press;
     QTest::newRow("Form14 Правило") << 14 << "Command5" << int(QAccessible::Button) << "Правило" << press;
 }
 

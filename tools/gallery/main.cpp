@@ -13,6 +13,9 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 
 // Clicks a control the way the mouse does, so that the program reacts as to a pupil.
@@ -36,6 +39,27 @@ bool save(QWidget *window, const QDir &folder, const QString &name)
     QApplication::processEvents();
     const QString path = folder.filePath(name + QStringLiteral(".png"));
     return window->grab().save(path);
+}
+
+// An in-window exercise with the variant loaded by "Задание", then with some
+// answers typed in and checked. Gives the number of pictures written.
+int saveLoadedAndChecked(parta::Shell &shell, const QDir &folder, int number, const char *variant,
+                         std::initializer_list<std::pair<const char *, const char *>> answers)
+{
+    QWidget *window = shell.window(number);
+    window->show();
+    if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
+        field->setText(QString::fromUtf8(variant));
+    click(window, "Command2(0)");
+    int written = save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+    for (const auto &[box, answer] : answers) {
+        if (auto *edit = window->findChild<QLineEdit *>(QString::fromUtf8(box)))
+            edit->setText(QString::fromUtf8(answer));
+    }
+    click(window, "Command4");
+    written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+    window->hide();
+    return written;
 }
 
 } // namespace
@@ -71,24 +95,35 @@ int main(int argc, char *argv[])
         window->hide();
     }
 
-    // The predicate-kinds window with variant 2 loaded, answered partly wrong and checked.
-    {
-        QWidget *window = shell.window(14);
-        window->show();
-        if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
-            field->setText(QStringLiteral("2"));
-        click(window, "Command2(0)");
-        const char *const answers[][2] = {{"Text1", "3"}, {"Text3", "2"}, {"Text4", "1"}, {"Text5", "1"},
-                                          {"Text6", "3"}, {"Text7", "2"}, {"Text8", "2"}, {"Text9", "1"}};
-        for (const auto &answer : answers) {
-            if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(answer[0])))
-                box->setText(QString::fromUtf8(answer[1]));
-        }
-        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
-        click(window, "Command4");
-        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
-        window->hide();
-    }
+    // The in-window exercises loaded, then partly answered and checked.
+    written += saveLoadedAndChecked(shell, folder, 14, "2",
+                                    {{"Text1", "3"},
+                                     {"Text3", "2"},
+                                     {"Text4", "1"},
+                                     {"Text5", "1"},
+                                     {"Text6", "3"},
+                                     {"Text7", "2"},
+                                     {"Text8", "2"},
+                                     {"Text9", "1"}});
+    written += saveLoadedAndChecked(shell, folder, 21, "1",
+                                    {{"Text1(0)", "обещанный"},
+                                     {"Text1(5)", "уравновеш ен"},
+                                     {"Text1(11)", "закле нный"},
+                                     {"Text1(1)", "взвешанный"},
+                                     {"Text1(4)", "потерянный"},
+                                     {"Text1(2)", "вяза нный"},
+                                     {"Text1(15)", "Обижен"}});
+    written += saveLoadedAndChecked(shell, folder, 25, "2",
+                                    {{"Text1(0)", "почтальон"},
+                                     {"Text1(4)", "чемп ион"},
+                                     {"Text1(5)", "пириод"},
+                                     {"Text1(11)", "футбол"},
+                                     {"Text1(12)", "чемпион"}});
+    written += saveLoadedAndChecked(shell, folder, 26, "1",
+                                    {{"Text1(0)", "трамвай"},
+                                     {"Text1(3)", "режиссер"},
+                                     {"Text1(8)", "исти нный"},
+                                     {"Text1(10)", "кампозитор"}});
 
     QTextStream(stdout) << "wrote " << written << " pictures to " << QDir(folderName).absolutePath() << '\n';
     return 0;
