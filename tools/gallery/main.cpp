@@ -1,6 +1,6 @@
 // Renders every window of the program to PNG, for looking at: each window in
-// the state it is first shown in, and the finished exercise windows loaded and
-// after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
+// the state it is first shown in, and the finished exercise windows loaded,
+// answered and after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
 
 #include "shell/shell.h"
 
@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QTextStream>
 #include <QWidget>
+
+#include <vector>
 
 namespace {
 
@@ -29,6 +31,14 @@ void click(QWidget *window, const char *name)
                         Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QApplication::sendEvent(target, &release);
+}
+
+// Loads a variant of an in-window exercise through its field and "Задание".
+void loadVariant(QWidget *window, const char *variant)
+{
+    if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
+        field->setText(QString::fromUtf8(variant));
+    click(window, "Command2(0)");
 }
 
 bool save(QWidget *window, const QDir &folder, const QString &name)
@@ -75,9 +85,7 @@ int main(int argc, char *argv[])
     {
         QWidget *window = shell.window(14);
         window->show();
-        if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
-            field->setText(QStringLiteral("2"));
-        click(window, "Command2(0)");
+        loadVariant(window, "2");
         const char *const answers[][2] = {{"Text1", "3"}, {"Text3", "2"}, {"Text4", "1"}, {"Text5", "1"},
                                           {"Text6", "3"}, {"Text7", "2"}, {"Text8", "2"}, {"Text9", "1"}};
         for (const auto &answer : answers) {
@@ -85,6 +93,28 @@ int main(int argc, char *argv[])
                 box->setText(QString::fromUtf8(answer[1]));
         }
         written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    // The selecting windows with variant 1 loaded, then some items selected (right
+    // and wrong ones, a question of Form18 left unanswered), then checked.
+    const struct {
+        int number;
+        std::vector<const char *> clicks;
+    } selecting[] = {
+        {16, {"Label7", "Label8", "Label11", "Label13", "Label14"}},
+        {18, {"Label8", "Label15", "Label24"}},
+    };
+    for (const auto &exercise : selecting) {
+        QWidget *window = shell.window(exercise.number);
+        window->show();
+        loadVariant(window, "1");
+        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+        for (const char *item : exercise.clicks)
+            click(window, item);
+        written += save(window, folder, window->objectName() + QStringLiteral("-answered"));
         click(window, "Command4");
         written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
         window->hide();
