@@ -52,13 +52,9 @@ const QString lastCaptions[] = {QString(), QStringLiteral(" неоглянувш
 // The window's state before an item is clicked.
 enum class State { FirstShown, Loaded, Checked };
 
-// A route back to the window: the controls clicked, each on its window.
-using Route = QList<std::pair<int, QString>>;
-
 } // namespace
 
 Q_DECLARE_METATYPE(State)
-Q_DECLARE_METATYPE(Route)
 
 class NegationTest : public test::ShellTest {
     Q_OBJECT
@@ -85,18 +81,7 @@ private:
         if (!isShown(form))
             shell().move(1, form);
     }
-    // Loads a variant through the field and "Задание".
-    void load(const QString &field)
-    {
-        open();
-        type(form, QStringLiteral("Text2"), field);
-        click(form, QStringLiteral("Command2(0)"));
-    }
-    void clickAll(const QStringList &names)
-    {
-        for (const QString &name : names)
-            click(form, name);
-    }
+    void load(const QString &field) { loadVariant(form, field); }
     QString backgrounds()
     {
         QString letters;
@@ -177,7 +162,7 @@ void NegationTest::check()
     QFETCH(QString, errors);
 
     load(QStringLiteral("1"));
-    clickAll(clicks);
+    clickAll(form, clicks);
     click(form, QStringLiteral("Command4"));
     QCOMPARE(backgrounds(), marks);
     for (const QString &item : items)
@@ -227,7 +212,7 @@ void NegationTest::toggle()
     if (state != State::FirstShown)
         load(QStringLiteral("1"));
     if (state == State::Checked) {
-        clickAll(test::names({"Label7", "Label9"}));
+        clickAll(form, test::names({"Label7", "Label9"}));
         click(form, QStringLiteral("Command4"));
     }
     const QString before = backgrounds();
@@ -251,7 +236,7 @@ void NegationTest::toggle()
 void NegationTest::newTaskClearsTheMarks()
 {
     load(QStringLiteral("1"));
-    clickAll(test::names({"Label7", "Label9"}));
+    clickAll(form, test::names({"Label7", "Label9"}));
     click(form, QStringLiteral("Command4"));
     QCOMPARE(text(form, QStringLiteral("Lbl")), QStringLiteral("6"));
     click(form, QStringLiteral("Command2(0)"));
@@ -264,7 +249,7 @@ void NegationTest::newTaskClearsTheMarks()
 void NegationTest::checkUsesTheLoadedVariant()
 {
     load(QStringLiteral("2"));
-    clickAll(keyOfVariant2);
+    clickAll(form, keyOfVariant2);
     type(form, QStringLiteral("Text2"), QStringLiteral("3"));
     click(form, QStringLiteral("Command4"));
     QCOMPARE(text(form, QStringLiteral("Lbl")), QStringLiteral("0"));
@@ -303,7 +288,7 @@ void NegationTest::variantField()
     QFETCH(QString, fieldAfter);
 
     load(QStringLiteral("3"));
-    clickAll(test::names({"Label2", "Label7"}));
+    clickAll(form, test::names({"Label2", "Label7"}));
     click(form, QStringLiteral("Command4"));
     load(typed);
     QCOMPARE(text(form, QStringLiteral("Label2")), firstCaptions[onScreen]);
@@ -331,33 +316,33 @@ void NegationTest::comingBack_data()
 {
     QTest::addColumn<QString>("leave");
     QTest::addColumn<int>("target");
-    QTest::addColumn<Route>("back");
+    QTest::addColumn<test::Route>("back");
 
     QTest::newRow("after the main window, through the grade-7 menu")
-        << "Command1(1)" << 1 << Route{{1, QStringLiteral("Command1")}, {3, QStringLiteral("Command4")}};
+        << "Command1(1)" << 1
+        << test::Route{{1, QStringLiteral("Command1")}, {3, QStringLiteral("Command4")}};
     QTest::newRow("after the next task, through the comma window")
         << "Command3" << 21
-        << Route{{21, QStringLiteral("Command1(0)")},
-                 {1, QStringLiteral("Command1")},
-                 {3, QStringLiteral("Command3")},
-                 {13, QStringLiteral("Command3")}};
+        << test::Route{{21, QStringLiteral("Command1(0)")},
+                       {1, QStringLiteral("Command1")},
+                       {3, QStringLiteral("Command3")},
+                       {13, QStringLiteral("Command3")}};
 }
 
 void NegationTest::comingBack()
 {
     QFETCH(QString, leave);
     QFETCH(int, target);
-    QFETCH(Route, back);
+    QFETCH(test::Route, back);
 
     load(QStringLiteral("2"));
-    clickAll(test::names({"Label2", "Label7"}));
+    clickAll(form, test::names({"Label2", "Label7"}));
     click(form, QStringLiteral("Command4"));
     type(form, QStringLiteral("Text2"), QStringLiteral("7"));
     click(form, leave);
     QCOMPARE(shownWindows(), QList<int>{target});
 
-    for (const auto &[number, control] : back)
-        click(number, control);
+    follow(back);
     QCOMPARE(shownWindows(), QList<int>{form});
     for (const QString &item : items)
         QCOMPARE(text(form, item), QString());

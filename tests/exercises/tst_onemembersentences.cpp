@@ -63,12 +63,9 @@ const QStringList keyOfVariant3 = test::names({"Label11", "Label13", "Label19", 
 
 enum class State { FirstShown, Loaded, Checked };
 
-using Route = QList<std::pair<int, QString>>;
-
 } // namespace
 
 Q_DECLARE_METATYPE(State)
-Q_DECLARE_METATYPE(Route)
 
 class OneMemberSentencesTest : public test::ShellTest {
     Q_OBJECT
@@ -94,17 +91,7 @@ private:
         if (!isShown(form))
             shell().move(1, form);
     }
-    void load(const QString &field)
-    {
-        open();
-        type(form, QStringLiteral("Text2"), field);
-        click(form, QStringLiteral("Command2(0)"));
-    }
-    void clickAll(const QStringList &names)
-    {
-        for (const QString &name : names)
-            click(form, name);
-    }
+    void load(const QString &field) { loadVariant(form, field); }
     QString selected() { return letters(backgroundLooks, &background, window(form)); }
     QString marks() { return letters(textLooks, &foreground, window(form)); }
 };
@@ -198,7 +185,7 @@ void OneMemberSentencesTest::selectionRule()
     const QString marksBefore = marks();
     const QString counter = text(form, QStringLiteral("Label4"));
 
-    clickAll(clicks);
+    clickAll(form, clicks);
     QCOMPARE(selected(), expected);
     QCOMPARE(marks(), marksBefore);
     QCOMPARE(text(form, QStringLiteral("Label4")), counter);
@@ -236,7 +223,7 @@ void OneMemberSentencesTest::check()
     QFETCH(QString, errors);
 
     load(QStringLiteral("1"));
-    clickAll(clicks);
+    clickAll(form, clicks);
     const QString selectedBefore = selected();
     click(form, QStringLiteral("Command4"));
     QCOMPARE(marks(), expectedMarks);
@@ -249,12 +236,12 @@ void OneMemberSentencesTest::check()
 void OneMemberSentencesTest::afterCheckClicksChangeOnlyBackgrounds()
 {
     load(QStringLiteral("1"));
-    clickAll(test::names({"Label8", "Label13"}));
+    clickAll(form, test::names({"Label8", "Label13"}));
     click(form, QStringLiteral("Command4"));
     QCOMPARE(marks(), QStringLiteral("gkkk rkkk kkkk kkkk"));
     QCOMPARE(text(form, QStringLiteral("Label4")), QStringLiteral("3"));
 
-    clickAll(test::names({"Label8", "Label13", "Label16", "Label23"}));
+    clickAll(form, test::names({"Label8", "Label13", "Label16", "Label23"}));
     QCOMPARE(selected(), QStringLiteral("---- ---o ---- o---"));
     QCOMPARE(marks(), QStringLiteral("gkkk rkkk kkkk kkkk"));
     QCOMPARE(text(form, QStringLiteral("Label4")), QStringLiteral("3"));
@@ -270,7 +257,7 @@ void OneMemberSentencesTest::afterCheckClicksChangeOnlyBackgrounds()
 void OneMemberSentencesTest::checkUsesTheLoadedVariant()
 {
     load(QStringLiteral("3"));
-    clickAll(keyOfVariant3);
+    clickAll(form, keyOfVariant3);
     type(form, QStringLiteral("Text2"), QStringLiteral("1"));
     click(form, QStringLiteral("Command4"));
     QCOMPARE(marks(), QStringLiteral("kkkg gkkk kgkk kkkg"));
@@ -306,7 +293,7 @@ void OneMemberSentencesTest::variantField()
     QFETCH(QString, fieldAfter);
 
     load(QStringLiteral("3"));
-    clickAll(test::names({"Label8", "Label11"}));
+    clickAll(form, test::names({"Label8", "Label11"}));
     click(form, QStringLiteral("Command4"));
     load(typed);
     QCOMPARE(text(form, QStringLiteral("Label7")), firstQuestions[onScreen]);
@@ -324,33 +311,33 @@ void OneMemberSentencesTest::comingBack_data()
 {
     QTest::addColumn<QString>("leave");
     QTest::addColumn<int>("target");
-    QTest::addColumn<Route>("back");
+    QTest::addColumn<test::Route>("back");
 
     QTest::newRow("after the main window, through the grade-8 menu")
-        << "Command1(0)" << 1 << Route{{1, QStringLiteral("Command2")}, {4, QStringLiteral("Command5")}};
+        << "Command1(0)" << 1
+        << test::Route{{1, QStringLiteral("Command2")}, {4, QStringLiteral("Command5")}};
     QTest::newRow("after the next task, through the predicate window")
         << "Command3" << 23
-        << Route{{23, QStringLiteral("Command1(1)")},
-                 {1, QStringLiteral("Command2")},
-                 {4, QStringLiteral("Command3")},
-                 {14, QStringLiteral("Command3")}};
+        << test::Route{{23, QStringLiteral("Command1(1)")},
+                       {1, QStringLiteral("Command2")},
+                       {4, QStringLiteral("Command3")},
+                       {14, QStringLiteral("Command3")}};
 }
 
 void OneMemberSentencesTest::comingBack()
 {
     QFETCH(QString, leave);
     QFETCH(int, target);
-    QFETCH(Route, back);
+    QFETCH(test::Route, back);
 
     load(QStringLiteral("2"));
-    clickAll(test::names({"Label8", "Label14"}));
+    clickAll(form, test::names({"Label8", "Label14"}));
     click(form, QStringLiteral("Command4"));
     type(form, QStringLiteral("Text2"), QStringLiteral("7"));
     click(form, leave);
     QCOMPARE(shownWindows(), QList<int>{target});
 
-    for (const auto &[number, control] : back)
-        click(number, control);
+    follow(back);
     QCOMPARE(shownWindows(), QList<int>{form});
     for (const QString &label : questions + options)
         QCOMPARE(text(form, label), QString());
