@@ -1,11 +1,118 @@
 #include "negation.h"
 
+#include "content/negation.h"
+#include "core/checks.h"
+#include "frame/build.h"
 #include "frame/exercisewindow.h"
-#include "frame/frameonly.h"
+#include "frame/items.h"
+#include "frame/label.h"
+#include "frame/selectablelabels.h"
+#include "frame/topic.h"
+
+#include <array>
+#include <vector>
 
 namespace parta {
 
 namespace {
+
+// One row of the item grid: a pair, its left member in the left column and its
+// right member in the right column. Each row starts further right than the one above.
+struct PairCells {
+    const char *left;
+    int leftLeft;
+    const char *right;
+    int rightLeft;
+    int top;
+};
+
+constexpr std::array<PairCells, 6> grid = {{
+    {"Label2", 600, "Label7", 5640, 2640},
+    {"Label8", 840, "Label9", 5880, 3360},
+    {"Label10", 1080, "Label11", 6120, 4080},
+    {"Label12", 1320, "Label13", 6360, 4800},
+    {"Label14", 1560, "Label15", 6600, 5520},
+    {"Label16", 1800, "Label17", 6840, 6240},
+}};
+
+// An item is selected exactly when its background is grey.
+constexpr SelectionColours itemColours = {.unselected = {255, 0, 255}, .selected = {128, 128, 128}};
+
+LabelRow itemRow(const char *name, int left, int top)
+{
+    return {.name = name,
+            .rect = {left, top, 4935, 375},
+            .font = {Face::TimesNewRoman, 14.25},
+            .background = itemColours.unselected,
+            .text = {0, 0, 64},
+            .border = true};
+}
+
+class NegationTopic : public Topic {
+public:
+    void build(QWidget *window) override
+    {
+        addLabel(window, {.name = "Label1",
+                          .rect = {240, 240, 11295, 855},
+                          .caption = "НЕ с причастиями и деепричастиями",
+                          .font = {Face::TimesNewRoman, 27.75, Weight::Bold},
+                          .background = Rgb{255, 255, 0},
+                          .text = {0, 128, 0},
+                          .border = true,
+                          .alignment = Align::Centre});
+        addLabel(window, {.name = "Label3",
+                          .rect = {240, 1320, 1815, 495},
+                          .caption = "Задание:",
+                          .font = {Face::Garamond, 20.25, Weight::Bold},
+                          .background = Rgb{0, 255, 255},
+                          .text = {0, 0, 255},
+                          .border = true,
+                          .alignment = Align::Centre});
+        addLabel(window, {.name = "Label6",
+                          .rect = {2160, 1320, 8370, 945},
+                          .caption = content::negationTask,
+                          .font = {Face::TimesNewRoman, 14.25},
+                          .background = Rgb{128, 255, 128},
+                          .text = {0, 0, 128}});
+        for (const PairCells &pair : grid) {
+            items.add(addLabel(window, itemRow(pair.left, pair.leftLeft, pair.top)));
+            items.add(addLabel(window, itemRow(pair.right, pair.rightLeft, pair.top)));
+        }
+    }
+
+    // Captions stay until another variant is loaded.
+    void startNewTask() override { items.deselectAll(); }
+
+    void load(int variant) override
+    {
+        const std::vector<QWidget *> &labels = items.labels();
+        const content::NegationVariant &pairs = content::negationVariant(variant);
+        for (std::size_t p = 0; p < pairs.size(); ++p) {
+            setText(labels[2 * p], QString::fromUtf8(pairs[p].left));
+            setText(labels[2 * p + 1], QString::fromUtf8(pairs[p].right));
+        }
+    }
+
+    ItemMarks check(int variant) override
+    {
+        std::vector<bool> key;
+        for (const content::NegationPair &pair : content::negationVariant(variant)) {
+            key.push_back(pair.correct == content::CorrectMember::Left);
+            key.push_back(pair.correct == content::CorrectMember::Right);
+        }
+        return {items.labels(), checkSelection(items.selection(), key)};
+    }
+
+    void leave() override
+    {
+        items.deselectAll();
+        clearTexts(items.labels());
+    }
+
+private:
+    // Label2, Label7, Label8, Label9, … Label17: pair after pair, left member first.
+    SelectableLabels items{itemColours};
+};
 
 const ExerciseWindowData form16 = {
     {16, "НЕ с причастиями и деепричастиями", fullSizeClient, {192, 192, 255}},
@@ -28,9 +135,10 @@ const ExerciseWindowData form16 = {
         .rule = ruleButton({240, 2040, 1815, 375}, {Face::TimesNewRoman, 14.25}, {207, 77, 251}),
     },
     {.kind = ExerciseKind::InWindow,
-     .variants = 3,
+     .variants = content::negationVariants,
      .selection = Reading::LeadingNumber,
      .checkEnabledFirst = false,
+     .marks = ItemColour::Background,
      .nextWindow = 21,
      .helpWindow = 37,
      .ruleWindow = 17},
@@ -42,7 +150,7 @@ const ExerciseWindowData form16 = {
 
 std::unique_ptr<QWidget> createNegationWindow(Navigation &navigation)
 {
-    return std::make_unique<ExerciseWindow>(navigation, form16, std::make_unique<FrameOnly>());
+    return std::make_unique<ExerciseWindow>(navigation, form16, std::make_unique<NegationTopic>());
 }
 
 } // namespace parta

@@ -168,6 +168,85 @@ private:
     Sheet sheet;
 };
 
+// НЕ with participles and gerunds: twelve items, pair after pair, left member
+// first; the correctly written member of each pair is selected, the other left.
+class NegationDriver : public TopicDriver {
+public:
+    QString name() const override { return QStringLiteral("negation"); }
+    int variants() const override { return 3; }
+    int items(int) const override { return 12; }
+    QString errorCounter() const override { return QStringLiteral("Lbl"); }
+
+    QWidget *open(Shell &shell, int variant) override { return loadInWindow(shell, 16, variant); }
+
+    void answer(QWidget *window, int variant, int index, bool byTheKey) override
+    {
+        if (isKey(variant, index) == byTheKey)
+            clickControl(window, item(index));
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int index) const override
+    {
+        return colourOf(window, item(index), QPalette::Window) == red;
+    }
+
+private:
+    // The correctly written member of pairs 1 to 6: L left, R right.
+    static bool isKey(int variant, int index)
+    {
+        static const std::array<const char *, 3> sheet = {"RLLRRL", "LRLRRR", "RLRLRL"};
+        const char member = sheet[static_cast<std::size_t>(variant - 1)][index / 2];
+        return member == (index % 2 == 0 ? 'L' : 'R');
+    }
+    static QString item(int index)
+    {
+        static const char *const names[] = {"Label2",  "Label7",  "Label8",  "Label9",  "Label10", "Label11",
+                                            "Label12", "Label13", "Label14", "Label15", "Label16", "Label17"};
+        return QString::fromUtf8(names[index]);
+    }
+};
+
+// One-member sentences: four questions, each answered by clicking one of its
+// options а) to г); a question answered otherwise gets the option after the right one.
+class OneMemberSentencesDriver : public TopicDriver {
+public:
+    QString name() const override { return QStringLiteral("one-member sentences"); }
+    int variants() const override { return 3; }
+    int items(int) const override { return 4; }
+
+    QWidget *open(Shell &shell, int variant) override { return loadInWindow(shell, 18, variant); }
+
+    void answer(QWidget *window, int variant, int question, bool byTheKey) override
+    {
+        const int right = rightOption(variant, question);
+        clickControl(window, option(question, byTheKey ? right : (right + 1) % 4));
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int question) const override
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (colourOf(window, option(question, i), QPalette::WindowText) == red)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    // The right letter of questions 1 to 4.
+    static int rightOption(int variant, int question)
+    {
+        static const std::array<QString, 3> sheet = {QStringLiteral("агвб"), QStringLiteral("вбвг"),
+                                                     QStringLiteral("габг")};
+        return static_cast<int>(
+            QStringLiteral("абвг").indexOf(sheet[static_cast<std::size_t>(variant - 1)].at(question)));
+    }
+    // Question q (from 0) has the label Label(7 + 5q) and its options the four after it.
+    static QString option(int question, int index)
+    {
+        return QStringLiteral("Label%1").arg(8 + 5 * question + index);
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
@@ -203,6 +282,8 @@ std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
                                  "к[о]нгресс к[а]валерия прив[и]легия с[е]кретарь м[о]нолог "
                                  "ф[е]стиваль ид[е]ал д[е]путат б[а]йдарка г[а]раж "
                                  "м[е]ридиан мин[и]атюра ар[о]мат пр[е]мьера пр[и]оритет"}));
+    drivers.push_back(std::make_unique<NegationDriver>());
+    drivers.push_back(std::make_unique<OneMemberSentencesDriver>());
     return drivers;
 }
 

@@ -84,6 +84,26 @@ void ShellTest::paste(int number, const QString &name, const QString &value)
         box->setText(value);
 }
 
+void ShellTest::clickAll(int number, const QStringList &names)
+{
+    for (const QString &name : names)
+        click(number, name);
+}
+
+void ShellTest::follow(const Route &route)
+{
+    for (const auto &[number, name] : route)
+        click(number, name);
+}
+
+void ShellTest::loadVariant(int number, const QString &field)
+{
+    if (!isShown(number))
+        program->move(1, number);
+    type(number, QStringLiteral("Text2"), field);
+    click(number, QStringLiteral("Command2(0)"));
+}
+
 QString ShellTest::text(int number, const QString &name)
 {
     QWidget *target = control(number, name);

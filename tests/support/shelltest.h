@@ -16,6 +16,9 @@ namespace parta::test {
 // Control names written as UTF-8 literals, for the rows of a test table.
 QStringList names(std::initializer_list<const char *> list);
 
+// A way from window to window: each step a control clicked on its window.
+using Route = QList<std::pair<int, QString>>;
+
 // A fresh program for every test function, and the few things a pupil does
 // with it: click a control, type into a box, look at colours and windows.
 class ShellTest : public QObject {
@@ -35,6 +38,13 @@ protected:
     void type(int number, const QString &name, const QString &text);
     // Replaces the text of a text box at once, as pasting does.
     void paste(int number, const QString &name, const QString &text);
+    // Clicks the controls of a window one after the other.
+    void clickAll(int number, const QStringList &names);
+    // Clicks along the route, step by step.
+    void follow(const Route &route);
+    // An in-window exercise: puts it on screen (from the main window) unless it
+    // is there, types the text into its variant field and presses "Задание".
+    void loadVariant(int number, const QString &field);
     QString text(int number, const QString &name);
     bool isShown(int number);
     bool isEnabled(int number, const QString &name);
@@ -57,3 +67,5 @@ private:
 };
 
 } // namespace parta::test
+
+Q_DECLARE_METATYPE(parta::test::Route)

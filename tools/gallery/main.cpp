@@ -1,6 +1,6 @@
 // Renders every window of the program to PNG, for looking at: each window in
-// the state it is first shown in, and the finished exercise windows loaded and
-// after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
+// the state it is first shown in, and the finished exercise windows loaded,
+// answered and after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
 
 #include "shell/shell.h"
 
@@ -15,6 +15,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,6 +35,14 @@ void click(QWidget *window, const char *name)
     QApplication::sendEvent(target, &release);
 }
 
+// Loads a variant of an in-window exercise through its field and "Задание".
+void loadVariant(QWidget *window, const char *variant)
+{
+    if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
+        field->setText(QString::fromUtf8(variant));
+    click(window, "Command2(0)");
+}
+
 bool save(QWidget *window, const QDir &folder, const QString &name)
 {
     QApplication::processEvents();
@@ -48,9 +57,7 @@ int saveLoadedAndChecked(parta::Shell &shell, const QDir &folder, int number, co
 {
     QWidget *window = shell.window(number);
     window->show();
-    if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
-        field->setText(QString::fromUtf8(variant));
-    click(window, "Command2(0)");
+    loadVariant(window, variant);
     int written = save(window, folder, window->objectName() + QStringLiteral("-loaded"));
     for (const auto &[box, answer] : answers) {
         if (auto *edit = window->findChild<QLineEdit *>(QString::fromUtf8(box)))
@@ -124,6 +131,28 @@ int main(int argc, char *argv[])
                                      {"Text1(3)", "режиссер"},
                                      {"Text1(8)", "исти нный"},
                                      {"Text1(10)", "кампозитор"}});
+
+    // The selecting windows with variant 1 loaded, then some items selected (right
+    // and wrong ones, a question of Form18 left unanswered), then checked.
+    const struct {
+        int number;
+        std::vector<const char *> clicks;
+    } selecting[] = {
+        {16, {"Label7", "Label8", "Label11", "Label13", "Label14"}},
+        {18, {"Label8", "Label15", "Label24"}},
+    };
+    for (const auto &exercise : selecting) {
+        QWidget *window = shell.window(exercise.number);
+        window->show();
+        loadVariant(window, "1");
+        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+        for (const char *item : exercise.clicks)
+            click(window, item);
+        written += save(window, folder, window->objectName() + QStringLiteral("-answered"));
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
 
     QTextStream(stdout) << "wrote " << written << " pictures to " << QDir(folderName).absolutePath() << '\n';
     return 0;
