@@ -31,6 +31,15 @@ void click(QWidget *window, const char *name)
     QApplication::sendEvent(target, &release);
 }
 
+// Puts each text into the box of its name, as pasting does.
+template <std::size_t count> void typeInto(QWidget *window, const char *const (&answers)[count][2])
+{
+    for (const auto &answer : answers) {
+        if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(answer[0])))
+            box->setText(QString::fromUtf8(answer[1]));
+    }
+}
+
 bool save(QWidget *window, const QDir &folder, const QString &name)
 {
     QApplication::processEvents();
@@ -75,16 +84,46 @@ int main(int argc, char *argv[])
     {
         QWidget *window = shell.window(14);
         window->show();
-        if (auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text2")))
-            field->setText(QStringLiteral("2"));
+        const char *const field[][2] = {{"Text2", "2"}};
+        typeInto(window, field);
         click(window, "Command2(0)");
         const char *const answers[][2] = {{"Text1", "3"}, {"Text3", "2"}, {"Text4", "1"}, {"Text5", "1"},
                                           {"Text6", "3"}, {"Text7", "2"}, {"Text8", "2"}, {"Text9", "1"}};
-        for (const auto &answer : answers) {
-            if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(answer[0])))
-                box->setText(QString::fromUtf8(answer[1]));
-        }
+        typeInto(window, answers);
         written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    // The branches-of-linguistics windows after a check: right, wrong in case, wrong row, empty.
+    for (int number = 7; number <= 8; ++number) {
+        QWidget *window = shell.window(number);
+        window->show();
+        const char *const answers[][2] = {{"Text1", number == 7 ? "фонетика" : "Лексикология"},
+                                          {"Text3", "ОРФОГРАФИЯ"},
+                                          {"Text4", "синтаксис"},
+                                          {"Text6", number == 7 ? "Пунктуация" : "фонетика"}};
+        typeInto(window, answers);
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    // The dash window with variant 1 loaded, some sentences edited, and checked.
+    {
+        QWidget *window = shell.window(23);
+        window->show();
+        const char *const field[][2] = {{"Text2", "1"}};
+        typeInto(window, field);
+        click(window, "Command2(0)");
+        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+        const char *const answers[][2] = {{"Text1", "Книга - это источник знаний."},
+                                          {"Text3", "Бедность - не порок."},
+                                          {"Text5", "Жить- Родине служить."},
+                                          {"Text7", "Это был странный человек."},
+                                          {"Text8", "Чтение–вот лучшее учение."}};
+        typeInto(window, answers);
         click(window, "Command4");
         written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
         window->hide();
