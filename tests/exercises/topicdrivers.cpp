@@ -116,6 +116,98 @@ private:
     }
 };
 
+// Branches of linguistics: the name of each definition's branch, typed into its
+// box; a name that belongs to another row is wrong.
+class LinguisticsBranchesDriver : public TopicDriver {
+public:
+    QString name() const override { return QStringLiteral("branches of linguistics"); }
+    int variants() const override { return 2; }
+    int items(int) const override { return 5; }
+    QString errorCounter() const override { return QStringLiteral("Lbl"); }
+
+    QWidget *open(Shell &shell, int variant) override
+    {
+        shell.move(1, 6 + variant);
+        return shell.window(6 + variant);
+    }
+
+    void answer(QWidget *window, int variant, int index, bool byTheKey) override
+    {
+        static const std::array<QStringList, 2> sheet = {{
+            {QStringLiteral("Фонетика"), QStringLiteral("Словообразование"), QStringLiteral("Фразеология"),
+             QStringLiteral("Графика"), QStringLiteral("Пунктуация")},
+            {QStringLiteral("Лексикология"), QStringLiteral("Орфография"), QStringLiteral("Морфология"),
+             QStringLiteral("Синтаксис"), QStringLiteral("Фонетика")},
+        }};
+        const QStringList &names = sheet[static_cast<std::size_t>(variant - 1)];
+        // Both spellings are right: a capital in the odd rows, a small letter in the even ones.
+        const QString right = index % 2 == 0 ? names[index] : names[index].toLower();
+        setBoxText(window, box(index), byTheKey ? right : names[(index + 1) % 5]);
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int index) const override
+    {
+        return colourOf(window, box(index), QPalette::Base) == red;
+    }
+
+private:
+    static QString box(int index)
+    {
+        static const char *const names[] = {"Text1", "Text3", "Text4", "Text5", "Text6"};
+        return QString::fromUtf8(names[index]);
+    }
+};
+
+// The dash between subject and predicate: each sentence as loaded, with the
+// space after word n replaced by a dash where the sheet says n, doubled where it
+// says -n, and left where it says 0; the dash takes its three accepted spacings
+// in turn. Answered otherwise, a sentence that needs a dash stays as loaded, and
+// any other gets one after its first word.
+class PredicateDashDriver : public TopicDriver {
+public:
+    QString name() const override { return QStringLiteral("dash between subject and predicate"); }
+    int variants() const override { return 2; }
+    int items(int) const override { return 12; }
+    QString errorCounter() const override { return QStringLiteral("Lbl"); }
+
+    QWidget *open(Shell &shell, int variant) override { return loadInWindow(shell, 23, variant); }
+
+    void answer(QWidget *window, int variant, int index, bool byTheKey) override
+    {
+        static const std::array<std::array<int, 12>, 2> sheet = {{
+            {1, -1, -1, 1, 2, 0, 1, 1, 2, 2, -1, 1},
+            {2, -2, 1, 2, 1, 1, 0, -2, 1, 0, 1, -2},
+        }};
+        static const QStringList dashes = {QStringLiteral(" -"), QStringLiteral("- "), QStringLiteral(" - ")};
+        const int word = sheet[static_cast<std::size_t>(variant - 1)][static_cast<std::size_t>(index)];
+        auto *box = window->findChild<QLineEdit *>(boxName(index));
+        QVERIFY(box);
+        const QString loaded = box->text();
+        if (byTheKey && word > 0)
+            box->setText(replaceSpaceAfter(loaded, word, dashes[index % 3]));
+        else if (byTheKey && word < 0)
+            box->setText(replaceSpaceAfter(loaded, -word, QStringLiteral("  ")));
+        else if (!byTheKey && word <= 0)
+            box->setText(replaceSpaceAfter(loaded, 1, QStringLiteral(" - ")));
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int index) const override
+    {
+        return colourOf(window, boxName(index), QPalette::Text) == red;
+    }
+
+private:
+    static QString boxName(int index)
+    {
+        return index == 0 ? QStringLiteral("Text1") : QStringLiteral("Text%1").arg(index + 2);
+    }
+    static QString replaceSpaceAfter(const QString &sentence, int word, const QString &with)
+    {
+        const QStringList words = sentence.split(QLatin1Char(' '));
+        return words.mid(0, word).join(QLatin1Char(' ')) + with + words.mid(word).join(QLatin1Char(' '));
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
@@ -123,6 +215,8 @@ std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
     std::vector<std::unique_ptr<TopicDriver>> drivers;
     drivers.push_back(std::make_unique<WordConnectionDriver>());
     drivers.push_back(std::make_unique<PredicateKindsDriver>());
+    drivers.push_back(std::make_unique<LinguisticsBranchesDriver>());
+    drivers.push_back(std::make_unique<PredicateDashDriver>());
     return drivers;
 }
 
