@@ -13,6 +13,9 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 
 // Clicks a control the way the mouse does, so that the program reacts as to a pupil.
@@ -31,12 +34,15 @@ void click(QWidget *window, const char *name)
     QApplication::sendEvent(target, &release);
 }
 
+// Box names and texts.
+using Answers = std::initializer_list<std::pair<const char *, const char *>>;
+
 // Puts each text into the box of its name, as pasting does.
-template <std::size_t count> void typeInto(QWidget *window, const char *const (&answers)[count][2])
+void typeInto(QWidget *window, Answers answers)
 {
-    for (const auto &answer : answers) {
-        if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(answer[0])))
-            box->setText(QString::fromUtf8(answer[1]));
+    for (const auto &[name, text] : answers) {
+        if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(name)))
+            box->setText(QString::fromUtf8(text));
     }
 }
 
@@ -45,6 +51,21 @@ bool save(QWidget *window, const QDir &folder, const QString &name)
     QApplication::processEvents();
     const QString path = folder.filePath(name + QStringLiteral(".png"));
     return window->grab().save(path);
+}
+
+// An in-window exercise with a variant loaded, then answered and checked: a
+// picture of each state. Gives the number of pictures written.
+int loadedAndChecked(QWidget *window, const QDir &folder, const char *variant, Answers answers)
+{
+    window->show();
+    typeInto(window, {{"Text2", variant}});
+    click(window, "Command2(0)");
+    int written = save(window, folder, window->objectName() + QStringLiteral("-loaded"));
+    typeInto(window, answers);
+    click(window, "Command4");
+    written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+    window->hide();
+    return written;
 }
 
 } // namespace
@@ -80,54 +101,37 @@ int main(int argc, char *argv[])
         window->hide();
     }
 
-    // The predicate-kinds window with variant 2 loaded, answered partly wrong and checked.
-    {
-        QWidget *window = shell.window(14);
-        window->show();
-        const char *const field[][2] = {{"Text2", "2"}};
-        typeInto(window, field);
-        click(window, "Command2(0)");
-        const char *const answers[][2] = {{"Text1", "3"}, {"Text3", "2"}, {"Text4", "1"}, {"Text5", "1"},
-                                          {"Text6", "3"}, {"Text7", "2"}, {"Text8", "2"}, {"Text9", "1"}};
-        typeInto(window, answers);
-        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
-        click(window, "Command4");
-        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
-        window->hide();
-    }
+    // The predicate-kinds window with variant 2, answered partly wrong.
+    written += loadedAndChecked(shell.window(14), folder, "2",
+                                {{"Text1", "3"},
+                                 {"Text3", "2"},
+                                 {"Text4", "1"},
+                                 {"Text5", "1"},
+                                 {"Text6", "3"},
+                                 {"Text7", "2"},
+                                 {"Text8", "2"},
+                                 {"Text9", "1"}});
 
     // The branches-of-linguistics windows after a check: right, wrong in case, wrong row, empty.
     for (int number = 7; number <= 8; ++number) {
         QWidget *window = shell.window(number);
         window->show();
-        const char *const answers[][2] = {{"Text1", number == 7 ? "фонетика" : "Лексикология"},
-                                          {"Text3", "ОРФОГРАФИЯ"},
-                                          {"Text4", "синтаксис"},
-                                          {"Text6", number == 7 ? "Пунктуация" : "фонетика"}};
-        typeInto(window, answers);
+        typeInto(window, {{"Text1", number == 7 ? "фонетика" : "Лексикология"},
+                          {"Text3", "ОРФОГРАФИЯ"},
+                          {"Text4", "синтаксис"},
+                          {"Text6", number == 7 ? "Пунктуация" : "фонетика"}});
         click(window, "Command4");
         written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
         window->hide();
     }
 
-    // The dash window with variant 1 loaded, some sentences edited, and checked.
-    {
-        QWidget *window = shell.window(23);
-        window->show();
-        const char *const field[][2] = {{"Text2", "1"}};
-        typeInto(window, field);
-        click(window, "Command2(0)");
-        written += save(window, folder, window->objectName() + QStringLiteral("-loaded"));
-        const char *const answers[][2] = {{"Text1", "Книга - это источник знаний."},
-                                          {"Text3", "Бедность - не порок."},
-                                          {"Text5", "Жить- Родине служить."},
-                                          {"Text7", "Это был странный человек."},
-                                          {"Text8", "Чтение–вот лучшее учение."}};
-        typeInto(window, answers);
-        click(window, "Command4");
-        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
-        window->hide();
-    }
+    // The dash window with variant 1, some sentences edited: right, wrong, one left as it is.
+    written += loadedAndChecked(shell.window(23), folder, "1",
+                                {{"Text1", "Книга - это источник знаний."},
+                                 {"Text3", "Бедность - не порок."},
+                                 {"Text5", "Жить- Родине служить."},
+                                 {"Text7", "Это был странный человек."},
+                                 {"Text8", "Чтение–вот лучшее учение."}});
 
     QTextStream(stdout) << "wrote " << written << " pictures to " << QDir(folderName).absolutePath() << '\n';
     return 0;
