@@ -47,6 +47,13 @@ QWidget *loadInWindow(Shell &shell, int number, int variant)
     return window;
 }
 
+// The answer boxes of the typing exercises by item, from 0: Text1, then Text3
+// onwards (Text2 is the variant field).
+QString answerBox(int index)
+{
+    return index == 0 ? QStringLiteral("Text1") : QStringLiteral("Text%1").arg(index + 2);
+}
+
 // Word connection: the phrases l1 … l16; the key phrases of each variant are
 // selected, the others left.
 class WordConnectionDriver : public TopicDriver {
@@ -99,20 +106,12 @@ public:
     {
         static const std::array<const char *, 3> sheet = {"1331231221", "3221321132", "2132133123"};
         const int key = sheet[static_cast<std::size_t>(variant - 1)][index] - '0';
-        setBoxText(window, box(index), QString::number(byTheKey ? key : key % 3 + 1));
+        setBoxText(window, answerBox(index), QString::number(byTheKey ? key : key % 3 + 1));
     }
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return colourOf(window, box(index), QPalette::Base) == red;
-    }
-
-private:
-    static QString box(int index)
-    {
-        static const char *const names[] = {"Text1", "Text3", "Text4", "Text5",  "Text6",
-                                            "Text7", "Text8", "Text9", "Text10", "Text11"};
-        return QString::fromUtf8(names[index]);
+        return colourOf(window, answerBox(index), QPalette::Base) == red;
     }
 };
 
@@ -142,19 +141,12 @@ public:
         const QStringList &names = sheet[static_cast<std::size_t>(variant - 1)];
         // Both spellings are right: a capital in the odd rows, a small letter in the even ones.
         const QString right = index % 2 == 0 ? names[index] : names[index].toLower();
-        setBoxText(window, box(index), byTheKey ? right : names[(index + 1) % 5]);
+        setBoxText(window, answerBox(index), byTheKey ? right : names[(index + 1) % 5]);
     }
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return colourOf(window, box(index), QPalette::Base) == red;
-    }
-
-private:
-    static QString box(int index)
-    {
-        static const char *const names[] = {"Text1", "Text3", "Text4", "Text5", "Text6"};
-        return QString::fromUtf8(names[index]);
+        return colourOf(window, answerBox(index), QPalette::Base) == red;
     }
 };
 
@@ -180,7 +172,7 @@ public:
         }};
         static const QStringList dashes = {QStringLiteral(" -"), QStringLiteral("- "), QStringLiteral(" - ")};
         const int word = sheet[static_cast<std::size_t>(variant - 1)][static_cast<std::size_t>(index)];
-        auto *box = window->findChild<QLineEdit *>(boxName(index));
+        auto *box = window->findChild<QLineEdit *>(answerBox(index));
         QVERIFY(box);
         const QString loaded = box->text();
         if (byTheKey && word > 0)
@@ -193,14 +185,10 @@ public:
 
     bool isMarkedWrong(QWidget *window, int, int index) const override
     {
-        return colourOf(window, boxName(index), QPalette::Text) == red;
+        return colourOf(window, answerBox(index), QPalette::Text) == red;
     }
 
 private:
-    static QString boxName(int index)
-    {
-        return index == 0 ? QStringLiteral("Text1") : QStringLiteral("Text%1").arg(index + 2);
-    }
     static QString replaceSpaceAfter(const QString &sentence, int word, const QString &with)
     {
         const QStringList words = sentence.split(QLatin1Char(' '));
