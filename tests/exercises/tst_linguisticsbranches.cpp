@@ -3,6 +3,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace parta;
 
 namespace {
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void variantField();
     void comingBackAfterMainWindow_data();
     void comingBackAfterMainWindow();
+    void focusOrder_data();
+    void focusOrder();
 
 private:
     // "Фонетика" answers row 1 of Form7 and row 5 of Form8.
@@ -236,6 +240,29 @@ void LinguisticsBranchesTest::comingBackAfterMainWindow()
     QCOMPARE(shownWindows(), QList<int>{number});
     verifyReset(number);
     QCOMPARE(text(number, QStringLiteral("Text2")), fieldBack);
+}
+
+void LinguisticsBranchesTest::focusOrder_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("order"); // the first has the focus when first shown
+    QTest::newRow("Form7") << 7
+                           << test::names({"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)",
+                                           "Text1", "Text3", "Text4", "Text5", "Text6"});
+    QTest::newRow("Form8") << 8
+                           << test::names({"Text6", "Text5", "Text4", "Text3", "Text1", "Command1(1)",
+                                           "Command2(0)", "Command3", "Text2", "Command4"});
+}
+
+void LinguisticsBranchesTest::focusOrder()
+{
+    QFETCH(int, number);
+    QFETCH(QStringList, order);
+    shell().move(1, number);
+    QCOMPARE(window(number)->focusWidget()->objectName(), order.first());
+    QStringList chain = focusChain(number);
+    std::rotate(chain.begin(), std::find(chain.begin(), chain.end(), order.first()), chain.end());
+    QCOMPARE(chain, order);
 }
 
 QTEST_MAIN(LinguisticsBranchesTest)

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace parta;
 
 namespace {
@@ -46,6 +48,7 @@ private Q_SLOTS:
     void variantField();
     void checkUsesTheLoadedVariant();
     void comingBackAfterMainWindow();
+    void focusOrder();
 
 private:
     void load(const QString &field)
@@ -219,6 +222,23 @@ void PredicateDashTest::comingBackAfterMainWindow()
     QCOMPARE(text(23, QStringLiteral("Text2")), QStringLiteral("1"));
     QCOMPARE(text(23, QStringLiteral("Label27")), QStringLiteral("2"));
     QVERIFY(!isEnabled(23, QStringLiteral("Command4")));
+}
+
+void PredicateDashTest::focusOrder()
+{
+    shell().move(1, 23);
+    QCOMPARE(window(23)->focusWidget()->objectName(), QStringLiteral("Command2(0)"));
+    // The chain is a ring: read it from "Задание" on.
+    const auto chain = [this] {
+        QStringList ring = focusChain(23);
+        std::rotate(ring.begin(), std::find(ring.begin(), ring.end(), QStringLiteral("Command2(0)")),
+                    ring.end());
+        return ring;
+    };
+    const QStringList frame = test::names({"Command2(0)", "Text2", "Command1(1)", "Command3"});
+    QCOMPARE(chain(), frame + QStringList{QStringLiteral("Command5")} + boxes);
+    load(QStringLiteral("1")); // "Проверить", now enabled, joins the order
+    QCOMPARE(chain(), frame + test::names({"Command4", "Command5"}) + boxes);
 }
 
 QTEST_MAIN(PredicateDashTest)
