@@ -260,7 +260,9 @@ void LinguisticsBranchesTest::focusOrder()
     QFETCH(QStringList, order);
     shell().move(1, number);
     QCOMPARE(window(number)->focusWidget()->objectName(), order.first());
+    // Only the controls of the window's focus order are compared, round the ring from its first.
     QStringList chain = focusChain(number);
+    chain.removeIf([&order](const QString &name) { return !order.contains(name); });
     std::rotate(chain.begin(), std::find(chain.begin(), chain.end(), order.first()), chain.end());
     QCOMPARE(chain, order);
 }

@@ -228,9 +228,11 @@ void PredicateDashTest::focusOrder()
 {
     shell().move(1, 23);
     QCOMPARE(window(23)->focusWidget()->objectName(), QStringLiteral("Command2(0)"));
-    // The chain is a ring: read it from "Задание" on.
+    // The ring read from "Задание" on, without the help label (which the keyboard
+    // may reach as well).
     const auto chain = [this] {
         QStringList ring = focusChain(23);
+        ring.removeIf([](const QString &name) { return name == QStringLiteral("Lbl19"); });
         std::rotate(ring.begin(), std::find(ring.begin(), ring.end(), QStringLiteral("Command2(0)")),
                     ring.end());
         return ring;
