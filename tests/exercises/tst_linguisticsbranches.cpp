@@ -1,3 +1,4 @@
+#include "frame/line.h"
 #include "support/shelltest.h"
 
 #include <QTest>
@@ -120,6 +121,16 @@ void LinguisticsBranchesTest::firstShown()
     QCOMPARE(text(number, QStringLiteral("Lbl")), QString());
     QVERIFY(isEnabled(number, QStringLiteral("Command4")));
     QCOMPARE(text(number, QStringLiteral("Text2")), field);
+    QCOMPARE(control(number, QStringLiteral("Text2"))->toolTip(),
+             number == 7 ? QStringLiteral("Текстовое поле для ввода номера варианта") : QString());
+    // The dashes between the boxes and the definitions, 240 twips below each row's top.
+    const int dashTops[] = {2880, 3600, 4440, 5160, 6000};
+    for (int i = 0; i < 5; ++i) {
+        auto *dash = qobject_cast<Line *>(control(number, QStringLiteral("Line%1").arg(i + 1)));
+        QVERIFY(dash);
+        QCOMPARE(dash->line(), QLine(2520 / 15, dashTops[i] / 15, 3000 / 15, dashTops[i] / 15));
+        QCOMPARE(dash->color(), QColor(255, 0, 255));
+    }
 }
 
 void LinguisticsBranchesTest::allEmptyIsFiveErrors_data()
