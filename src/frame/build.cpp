@@ -6,6 +6,7 @@
 #include "line.h"
 #include "textbox.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
@@ -148,8 +149,9 @@ TextBox *addTextBox(QWidget *window, const TextBoxRow &row)
     box->setFont(makeFont(row.font));
     box->setAlignment(horizontal(row.alignment) | Qt::AlignVCenter);
     box->setFrame(row.border);
-    setBackground(box, row.background.toColor());
-    setForeground(box, row.textColor.toColor());
+    const QPalette system = QApplication::palette(box);
+    setBackground(box, row.systemBackground ? system.color(QPalette::Base) : row.background.toColor());
+    setForeground(box, row.systemTextColour ? system.color(QPalette::Text) : row.textColor.toColor());
     if (row.toolTip)
         box->setToolTip(text(row.toolTip));
     if (row.maxLength > 0)

@@ -45,6 +45,10 @@ struct TextBoxRow {
     bool border = true;
     const char *toolTip = nullptr;
     int maxLength = 0; // 0: no limit
+    // The box takes the desktop scheme's window colours instead of the row's:
+    // its background, its text colour, or both.
+    bool systemBackground = false;
+    bool systemTextColour = false;
 };
 
 // A straight line from (x1, y1) to (x2, y2), in twips of its window.

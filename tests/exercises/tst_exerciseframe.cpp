@@ -452,7 +452,8 @@ void ExerciseFrameTest::frameFocusOrder_data()
 
     QTest::newRow("Form7") << 7 << "Command4"
                            << test::names({"Command4", "Text2", "Command3", "Command2(0)", "Command1(1)"});
-    QTest::newRow("Form8") << 8 << "Command1(1)"
+    // Form8's answer boxes come first, from the bottom up: its bottom box has the focus.
+    QTest::newRow("Form8") << 8 << "Text6"
                            << test::names({"Command1(1)", "Command2(0)", "Command3", "Text2", "Command4"});
     QTest::newRow("Form13") << 13 << "Command1(1)"
                             << test::names(

@@ -43,6 +43,18 @@ void loadVariant(QWidget *window, const char *variant)
     click(window, "Command2(0)");
 }
 
+// Box names and texts.
+using Answers = std::initializer_list<std::pair<const char *, const char *>>;
+
+// Puts each text into the box of its name, as pasting does.
+void typeInto(QWidget *window, Answers answers)
+{
+    for (const auto &[name, text] : answers) {
+        if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(name)))
+            box->setText(QString::fromUtf8(text));
+    }
+}
+
 bool save(QWidget *window, const QDir &folder, const QString &name)
 {
     QApplication::processEvents();
@@ -53,16 +65,13 @@ bool save(QWidget *window, const QDir &folder, const QString &name)
 // An in-window exercise with the variant loaded by "Задание", then with some
 // answers typed in and checked. Gives the number of pictures written.
 int saveLoadedAndChecked(parta::Shell &shell, const QDir &folder, int number, const char *variant,
-                         std::initializer_list<std::pair<const char *, const char *>> answers)
+                         Answers answers)
 {
     QWidget *window = shell.window(number);
     window->show();
     loadVariant(window, variant);
     int written = save(window, folder, window->objectName() + QStringLiteral("-loaded"));
-    for (const auto &[box, answer] : answers) {
-        if (auto *edit = window->findChild<QLineEdit *>(QString::fromUtf8(box)))
-            edit->setText(QString::fromUtf8(answer));
-    }
+    typeInto(window, answers);
     click(window, "Command4");
     written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
     window->hide();
@@ -153,6 +162,27 @@ int main(int argc, char *argv[])
         written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
         window->hide();
     }
+
+    // The branches-of-linguistics windows after a check: right, wrong in case, wrong row, empty.
+    for (int number = 7; number <= 8; ++number) {
+        QWidget *window = shell.window(number);
+        window->show();
+        typeInto(window, {{"Text1", number == 7 ? "фонетика" : "Лексикология"},
+                          {"Text3", "ОРФОГРАФИЯ"},
+                          {"Text4", "синтаксис"},
+                          {"Text6", number == 7 ? "Пунктуация" : "фонетика"}});
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
+    // The dash window with variant 1, some sentences edited: right, wrong, one left as it is.
+    written += saveLoadedAndChecked(shell, folder, 23, "1",
+                                    {{"Text1", "Книга - это источник знаний."},
+                                     {"Text3", "Бедность - не порок."},
+                                     {"Text5", "Жить- Родине служить."},
+                                     {"Text7", "Это был странный человек."},
+                                     {"Text8", "Чтение–вот лучшее учение."}});
 
     QTextStream(stdout) << "wrote " << written << " pictures to " << QDir(folderName).absolutePath() << '\n';
     return 0;
