@@ -128,12 +128,15 @@ public:
                                                 .font = {Face::MsSansSerif, 12},
                                                 .background = firstBoxBackground}));
             addLine(window, {row.dash, 2520, row.top + 240, 3000, row.top + 240, {255, 0, 255}, 4});
-            addLabel(window, {.name = row.definition,
-                              .rect = {3240, row.top, 8415, layout.definitionHeights[i]},
-                              .caption = content.rows[i].shown,
-                              .font = {Face::MsSansSerif, 12},
-                              .background = Rgb{128, 255, 128}});
+            definitions.push_back(
+                addLabel(window, {.name = row.definition,
+                                  .rect = {3240, row.top, 8415, layout.definitionHeights[i]},
+                                  .caption = content.rows[i].shown,
+                                  .font = {Face::MsSansSerif, 12},
+                                  .background = Rgb{128, 255, 128}}));
         }
+        nameItems(boxes, QStringLiteral("Определение %1"));
+        describeItems(boxes, definitions);
         std::vector<Label *> captionsOnTop;
         for (const WordListCaption &caption : layout.wordListCaptions) {
             auto *label = addLabel(window, {.name = caption.name,
@@ -171,6 +174,7 @@ private:
     const content::LinguisticsBranchesVariant &content;
     const VariantWindow &layout;
     std::vector<QWidget *> boxes;
+    std::vector<QWidget *> definitions;
 };
 
 ExerciseWindowData variantWindowData(const VariantWindow &v, int variant)

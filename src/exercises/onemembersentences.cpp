@@ -91,6 +91,7 @@ public:
             for (std::size_t i = 0; i < test[q].options.size(); ++i)
                 setText(optionLabels[4 * q + i], QString::fromUtf8(test[q].options[i]));
         }
+        describeByQuestions();
     }
 
     ItemMarks check(int variant) override
@@ -106,9 +107,19 @@ public:
         resetOptions();
         clearTexts(options.labels());
         clearTexts(questions);
+        describeByQuestions();
     }
 
 private:
+    // A screen reader hears each option with the question it answers.
+    void describeByQuestions()
+    {
+        std::vector<QWidget *> questionOfOption;
+        for (QWidget *question : questions)
+            questionOfOption.insert(questionOfOption.end(), 4, question);
+        describeItems(options.labels(), questionOfOption);
+    }
+
     // No option selected, every option's text black.
     void resetOptions()
     {

@@ -71,6 +71,7 @@ public:
                                                 .font = {Face::TimesNewRoman, 12, Weight::Bold},
                                                 .systemBackground = true,
                                                 .systemTextColour = true}));
+        nameItems(boxes, QStringLiteral("Предложение %1"));
     }
 
     // The sentences turn black only when a variant is loaded into them.

@@ -15,6 +15,9 @@ class AccessibilityTest : public test::ShellTest {
 private Q_SLOTS:
     void controls_data();
     void controls();
+    void loadedItemsAreNamedAndDescribed_data();
+    void loadedItemsAreNamedAndDescribed();
+    void radioStateFollowsTheChoice();
     void checkedStateFollowsTheSelection();
     void toggleActionSelects();
     void checkIsAnnounced();
@@ -69,6 +72,16 @@ void AccessibilityTest::controls_data()
     QTest::newRow("Form25 word box") << 25 << "Text1(4)" << int(QAccessible::EditableText) << "Слово 5"
                                      << QString();
     QTest::newRow("Form26 Справка") << 26 << "Lbl19" << int(QAccessible::Button) << "Справка" << press;
+    QTest::newRow("Form7 answer box")
+        << 7 << "Text4" << int(QAccessible::EditableText) << "Определение 3" << QString();
+    QTest::newRow("Form8 Справка") << 8 << "Label13" << int(QAccessible::Button) << "Справка" << press;
+    QTest::newRow("Form16 item") << 16 << "Label7" << int(QAccessible::CheckBox) << "" << toggle;
+    QTest::newRow("Form18 option") << 18 << "Label9" << int(QAccessible::RadioButton) << "" << toggle;
+    QTest::newRow("Form18 question") << 18 << "Label7" << int(QAccessible::StaticText) << "" << QString();
+    QTest::newRow("Form23 sentence box, on the left of the second row")
+        << 23 << "Text5" << int(QAccessible::EditableText) << "Предложение 4" << QString();
+    QTest::newRow("Form23 variant field")
+        << 23 << "Text2" << int(QAccessible::EditableText) << "Вариант" << QString();
     QTest::newRow("Form14 Правило") << 14 << "Command5" << int(QAccessible::Button) << "Правило" << press;
 }
 
@@ -92,6 +105,52 @@ void AccessibilityTest::controls()
         QVERIFY(!actions || !actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
     else
         QVERIFY(actions && actions->actionNames().contains(action));
+}
+
+void AccessibilityTest::loadedItemsAreNamedAndDescribed_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("Form7 box, by its definition") << 7 << "Text1"
+                                                  << "Определение 1"
+                                                  << "раздел  науки о языке, изучающий звуки.";
+    QTest::newRow("Form16 item, its caption trimmed") << 16 << "Label2"
+                                                      << "Незакончившееся вовремя собрание." << QString();
+    QTest::newRow("Form18 option, with its question") << 18 << "Label10"
+                                                      << "в) Уже совсем стемнело."
+                                                      << "1) Выберите назывное предложение.";
+    QTest::newRow("Form18 option of question 4") << 18 << "Label24"
+                                                 << "б) Люблю грозу в начале мая."
+                                                 << "4) Определённо-личное предложение это ...";
+}
+
+void AccessibilityTest::loadedItemsAreNamedAndDescribed()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    shell().move(1, number);
+    if (number != 7)
+        click(number, QStringLiteral("Command2(0)")); // variant 1 is in the field
+    QAccessibleInterface *item = of(number, control);
+    QCOMPARE(item->text(QAccessible::Name), name);
+    QCOMPARE(item->text(QAccessible::Description), description);
+}
+
+void AccessibilityTest::radioStateFollowsTheChoice()
+{
+    shell().move(1, 18);
+    click(18, QStringLiteral("Command2(0)"));
+    QAccessibleInterface *first = of(18, QStringLiteral("Label8"));
+    QAccessibleInterface *second = of(18, QStringLiteral("Label9"));
+    click(18, QStringLiteral("Label8"));
+    click(18, QStringLiteral("Label9")); // another option of an answered question: nothing
+    QVERIFY(first->state().checked);
+    QVERIFY(!second->state().checked);
 }
 
 void AccessibilityTest::checkedStateFollowsTheSelection()
