@@ -9,7 +9,6 @@
 #include <QMap>
 #include <QTest>
 #include <QWidget>
-#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -230,26 +229,28 @@ void ParticipialCommasTest::boxOverItsGap()
 void ParticipialCommasTest::documentDrawsItsLayout()
 {
     DocumentView *view = document();
+    // In device pixels, which are more than one a pixel on a scaled screen.
     const QImage picture = view->grab().toImage();
-    QCOMPARE(picture.size(), view->size());
-    const auto inkIn = [&picture](const QRect &area) {
+    const qreal scale = picture.devicePixelRatio();
+    QCOMPARE(picture.size(), view->size() * scale);
+    const auto darkestIn = [&picture, scale](const QRectF &area) {
+        const QRect pixels = QRectF(area.topLeft() * scale, area.size() * scale).toAlignedRect();
         int darkest = 255;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x)
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
                 darkest = std::min(darkest, qGray(picture.pixel(x, y)));
         }
         return darkest;
     };
     for (const QRectF &ink : view->paragraph()->inkRects())
-        QVERIFY(inkIn(ink.toAlignedRect()) < 128);
+        QVERIFY(darkestIn(ink) < 128);
     const QString text = view->text();
     int gaps = 0;
     for (qsizetype at = text.indexOf(QStringLiteral("   ")); at >= 0;
          at = text.indexOf(QStringLiteral("   "), at + 3), ++gaps) {
-        const QRectF gap = view->textRect(static_cast<int>(at), 3);
-        const QRect inside(qCeil(gap.left()) + 1, qCeil(gap.top()) + 1, qFloor(gap.width()) - 2,
-                           qFloor(gap.height()) - 2);
-        QCOMPARE(inkIn(inside), qGray(128, 255, 255));
+        // A pixel in from every side, where no letter's edge may reach.
+        const QRectF gap = view->textRect(static_cast<int>(at), 3).adjusted(1, 1, -1, -1);
+        QCOMPARE(darkestIn(gap), qGray(128, 255, 255));
     }
     QCOMPARE(gaps, 27);
 }
