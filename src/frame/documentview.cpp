@@ -1,5 +1,7 @@
 #include "documentview.h"
 
+#include "paragraphlayout.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -46,8 +48,16 @@ void DocumentView::setDocument(const QString &html, bool shadow)
     update();
 }
 
+void DocumentView::setParagraph(const QString &text, const ParagraphFormat &format)
+{
+    paragraphLayout = std::make_unique<ParagraphLayout>(text, format);
+    update();
+}
+
 QSizeF DocumentView::documentSize() const
 {
+    if (paragraphLayout)
+        return paragraphLayout->size();
     if (!document)
         return {};
     document->setTextWidth(width());
@@ -56,11 +66,15 @@ QSizeF DocumentView::documentSize() const
 
 QString DocumentView::text() const
 {
+    if (paragraphLayout)
+        return paragraphLayout->text();
     return document ? document->toPlainText() : QString();
 }
 
 QRectF DocumentView::textRect(int position, int length) const
 {
+    if (paragraphLayout)
+        return paragraphLayout->textRect(position, length);
     if (!document || position < 0 || length < 0)
         return {};
     document->setTextWidth(width());
@@ -84,7 +98,8 @@ QRectF DocumentView::textRect(int position, int length) const
 
 bool DocumentView::hasContent() const
 {
-    return (picture && picture->isValid()) || (document && !document->isEmpty());
+    return (picture && picture->isValid()) || (document && !document->isEmpty()) ||
+           (paragraphLayout && !paragraphLayout->text().isEmpty());
 }
 
 void DocumentView::paintEvent(QPaintEvent *)
@@ -104,6 +119,10 @@ void DocumentView::paintEvent(QPaintEvent *)
     if (document) {
         document->setTextWidth(width());
         document->drawContents(&painter, QRectF(rect()));
+    }
+    if (paragraphLayout) {
+        painter.setPen(Qt::black);
+        paragraphLayout->draw(painter);
     }
 }
 

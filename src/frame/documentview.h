@@ -4,13 +4,19 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QSvgRenderer;
 class QTextDocument;
 
 namespace parta {
 
-// Shows a stored picture (SVG) or formatted document (HTML) on a background
-// colour. The pupil cannot edit it; clicks pass through to what lies beneath.
+class ParagraphLayout;
+struct ParagraphFormat;
+
+// Shows a stored picture (SVG), formatted document (HTML) or one paragraph of
+// plain text on a background colour. The pupil cannot edit it; clicks pass
+// through to what lies beneath.
 class DocumentView : public QWidget {
     Q_OBJECT
 public:
@@ -22,17 +28,24 @@ public:
     // A formatted document, laid out to the view's width; with a shadow, a grey
     // copy of its letters lies one pixel down and to the right.
     void setDocument(const QString &html, bool shadow = false);
+    // One paragraph of plain text set as the format says, drawn in black from
+    // the view's top-left corner at its natural size.
+    void setParagraph(const QString &text, const ParagraphFormat &format);
+    // The layout the paragraph is drawn with; null when the view shows no paragraph.
+    const ParagraphLayout *paragraph() const { return paragraphLayout.get(); }
 
     QString source() const { return sourceName; }
-    // The document's text, empty for a picture.
+    // The document's (or paragraph's) text, empty for a picture.
     QString text() const;
-    // The size the document takes when laid out to the view's width.
+    // The size the document takes when laid out to the view's width; a
+    // paragraph's natural size.
     QSizeF documentSize() const;
     bool hasContent() const;
     // Where characters [position, position + length) of the document's text
     // lie in the view, on the line of the first of them (a stretch that wraps
     // is cut at the end of that line); empty for a picture or a position
-    // outside the text.
+    // outside the text. In a paragraph, blanks that end a line are measured
+    // where they stand, past the wrap width if need be.
     QRectF textRect(int position, int length) const;
 
 protected:
@@ -43,6 +56,7 @@ private:
     QSvgRenderer *picture = nullptr;
     QTextDocument *document = nullptr;
     QTextDocument *shadowDocument = nullptr;
+    std::unique_ptr<ParagraphLayout> paragraphLayout;
 };
 
 } // namespace parta

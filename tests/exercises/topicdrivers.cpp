@@ -327,6 +327,50 @@ private:
     }
 };
 
+// Participial commas: one task of 27 boxes; a comma in each comma place, the
+// others left empty. Answered otherwise, a comma place stays empty and another
+// place gets a comma.
+class ParticipialCommasDriver : public TopicDriver {
+public:
+    QString name() const override { return QStringLiteral("participial commas"); }
+    int variants() const override { return 1; }
+    int items(int) const override { return static_cast<int>(sheet.size()); }
+    QString errorCounter() const override { return QStringLiteral("Lbl"); }
+
+    QWidget *open(Shell &shell, int) override
+    {
+        shell.move(1, 13);
+        return shell.window(13);
+    }
+
+    void answer(QWidget *window, int, int index, bool byTheKey) override
+    {
+        const Place &place = sheet[static_cast<std::size_t>(index)];
+        setBoxText(window, box(index), place.comma == byTheKey ? QStringLiteral(",") : QString());
+    }
+
+    bool isMarkedWrong(QWidget *window, int, int index) const override
+    {
+        return colourOf(window, box(index), QPalette::Base) == red;
+    }
+
+private:
+    struct Place {
+        const char *box;
+        bool comma;
+    };
+    // In reading order, sentence by sentence.
+    static constexpr std::array<Place, 27> sheet = {{
+        {"Text3", false},  {"Text1", false},  {"Text4", false},  {"Text6", false},  {"Text8", false},
+        {"Text7", true},   {"Text10", true},  {"Text14", false}, {"Text9", true},   {"Text15", false},
+        {"Text21", false}, {"Text16", false}, {"Text19", false}, {"Text18", true},  {"Text20", false},
+        {"Text13", false}, {"Text17", true},  {"Text22", false}, {"Text23", false}, {"Text11", false},
+        {"Text5", true},   {"Text24", true},  {"Text12", true},  {"Text25", false}, {"Text26", false},
+        {"Text27", true},  {"Text28", true},
+    }};
+    static QString box(int index) { return QString::fromUtf8(sheet[static_cast<std::size_t>(index)].box); }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
@@ -366,6 +410,7 @@ std::vector<std::unique_ptr<TopicDriver>> topicDrivers()
     drivers.push_back(std::make_unique<OneMemberSentencesDriver>());
     drivers.push_back(std::make_unique<LinguisticsBranchesDriver>());
     drivers.push_back(std::make_unique<PredicateDashDriver>());
+    drivers.push_back(std::make_unique<ParticipialCommasDriver>());
     return drivers;
 }
 

@@ -427,7 +427,9 @@ void ExerciseFrameTest::singleTaskStartsAgain()
     click(13, QStringLiteral("Command2(0)"));
     QVERIFY(isEnabled(13, QStringLiteral("Command4")));
     QCOMPARE(text(13, QStringLiteral("Lbl")), QString());
-    QCOMPARE(shownWindows(), (QList<int>{13, 20}));
+    // The check found errors (every comma missing), so no praise; starting
+    // again shows and hides no window.
+    QCOMPARE(shownWindows(), QList<int>{13});
 }
 
 void ExerciseFrameTest::praiseOnlyWithoutErrors()

@@ -176,6 +176,24 @@ int main(int argc, char *argv[])
         window->hide();
     }
 
+    // The comma window with commas typed in some boxes, some of them in the wrong
+    // places and one box holding a full stop; then checked.
+    {
+        QWidget *window = shell.window(13);
+        window->show();
+        for (const char *name : {"Text3", "Text7", "Text9", "Text10", "Text12", "Text13", "Text17", "Text22",
+                                 "Text24", "Text27"}) {
+            if (auto *box = window->findChild<QLineEdit *>(QString::fromUtf8(name)))
+                box->insert(QStringLiteral(","));
+        }
+        if (auto *box = window->findChild<QLineEdit *>(QStringLiteral("Text28")))
+            box->insert(QStringLiteral("."));
+        written += save(window, folder, window->objectName() + QStringLiteral("-typed"));
+        click(window, "Command4");
+        written += save(window, folder, window->objectName() + QStringLiteral("-checked"));
+        window->hide();
+    }
+
     // The dash window with variant 1, some sentences edited: right, wrong, one left as it is.
     written += saveLoadedAndChecked(shell, folder, 23, "1",
                                     {{"Text1", "Книга - это источник знаний."},
