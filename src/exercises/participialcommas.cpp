@@ -7,6 +7,7 @@
 #include "frame/exercisewindow.h"
 #include "frame/items.h"
 #include "frame/paragraphlayout.h"
+#include "frame/textbox.h"
 #include "frame/topic.h"
 
 #include <algorithm>
@@ -139,8 +140,13 @@ public:
         for (const content::CommaPlace &place : content::commaPlaces) {
             const QRectF middleSpace =
                 document->textRect(static_cast<int>(gapAfter(paragraph, place) + 1), 1);
-            addTextBox(window,
-                       commaBox(place.box, QPointF(document->geometry().topLeft()) + middleSpace.center()));
+            QWidget *box = addTextBox(
+                window, commaBox(place.box, QPointF(document->geometry().topLeft()) + middleSpace.center()));
+            box->setAccessibleName(
+                QStringLiteral("Запятая после \"%1\"").arg(QString::fromUtf8(place.wordBefore)));
+            box->setAccessibleDescription(QString::fromUtf8(content::participialSentences.at(
+                                                                static_cast<std::size_t>(place.sentence - 1)))
+                                              .simplified());
         }
         for (const char *name : content::commaCheckOrder) {
             boxes.push_back(window->findChild<QWidget *>(QString::fromUtf8(name)));

@@ -117,6 +117,10 @@ void AccessibilityTest::loadedItemsAreNamedAndDescribed_data()
     QTest::newRow("Form7 box, by its definition") << 7 << "Text1"
                                                   << "Определение 1"
                                                   << "раздел  науки о языке, изучающий звуки.";
+    QTest::newRow("Form13 comma box, by its sentence")
+        << 13 << "Text7"
+        << "Запятая после \"ребята\""
+        << "Вокруг дуба толпились ребята сбежавшиеся с соседних дворов.";
     QTest::newRow("Form16 item, its caption trimmed") << 16 << "Label2"
                                                       << "Незакончившееся вовремя собрание." << QString();
     QTest::newRow("Form18 option, with its question") << 18 << "Label10"
@@ -134,7 +138,7 @@ void AccessibilityTest::loadedItemsAreNamedAndDescribed()
     QFETCH(QString, name);
     QFETCH(QString, description);
     shell().move(1, number);
-    if (number != 7)
+    if (number != 7 && number != 13)
         click(number, QStringLiteral("Command2(0)")); // variant 1 is in the field
     QAccessibleInterface *item = of(number, control);
     QCOMPARE(item->text(QAccessible::Name), name);
