@@ -6,6 +6,7 @@
 set -euo pipefail
 
 build=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 command -v dpkg-deb >/dev/null || { echo "no dpkg-deb here: skipped"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,22 +20,9 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2
 package=$work/parta_0.1_$(dpkg --print-architecture).deb
 [[ -f "$package" ]] || fail "no $package; cpack made: $(ls "$work")"
 
-expected="./usr/bin/parta
-./usr/share/applications/org.parta.Parta.desktop
-./usr/share/doc/parta/copyright
-./usr/share/icons/hicolor/128x128/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/16x16/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/22x22/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/24x24/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/256x256/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/32x32/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/48x48/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/64x64/apps/org.parta.Parta.png
-./usr/share/icons/hicolor/scalable/apps/org.parta.Parta.svg
-./usr/share/man/man1/parta.1
-./usr/share/metainfo/org.parta.Parta.metainfo.xml"
-files=$(dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | LC_ALL=C sort)
-diff -u <(echo "$expected") <(echo "$files") || fail "the package's files differ from the list above"
+# The files of an installation under /usr, as installed-files.txt lists them.
+files=$(dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sed 's|^\./usr/||' | LC_ALL=C sort)
+diff -u "$here/installed-files.txt" <(echo "$files") || fail "the package's files differ from installed-files.txt"
 
 [[ $(dpkg-deb -f "$package" Package) == parta ]] || fail "the package is not named parta"
 [[ $(dpkg-deb -f "$package" Section) == education ]] || fail "the package is not in the section education"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs a build into a staging folder and checks that every file lands where
-# the desktop's conventions put it, that each icon has its folder's size, and
-# that the desktop entry and the AppStream data pass their validators.
+# the desktop's conventions put it (installed-files.txt lists them), that each
+# icon has its folder's size, and that the desktop entry and the AppStream data
+# pass their validators.
 #   installed-files.sh <build folder>
 set -euo pipefail
 
 build=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() {
@@ -16,22 +18,8 @@ fail() {
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
 cd "$stage/usr"
 
-expected="bin/parta
-share/applications/org.parta.Parta.desktop
-share/doc/parta/copyright
-share/icons/hicolor/128x128/apps/org.parta.Parta.png
-share/icons/hicolor/16x16/apps/org.parta.Parta.png
-share/icons/hicolor/22x22/apps/org.parta.Parta.png
-share/icons/hicolor/24x24/apps/org.parta.Parta.png
-share/icons/hicolor/256x256/apps/org.parta.Parta.png
-share/icons/hicolor/32x32/apps/org.parta.Parta.png
-share/icons/hicolor/48x48/apps/org.parta.Parta.png
-share/icons/hicolor/64x64/apps/org.parta.Parta.png
-share/icons/hicolor/scalable/apps/org.parta.Parta.svg
-share/man/man1/parta.1
-share/metainfo/org.parta.Parta.metainfo.xml"
 installed=$(find . -type f -printf '%P\n' | LC_ALL=C sort)
-diff -u <(echo "$expected") <(echo "$installed") || fail "the installed files differ from the list above"
+diff -u "$here/installed-files.txt" <(echo "$installed") || fail "the installed files differ from installed-files.txt"
 [[ -x bin/parta ]] || fail "bin/parta is not executable"
 
 # A PNG's width and height are the two big-endian words after its signature and chunk header.
@@ -45,7 +33,8 @@ done
 desktop=share/applications/org.parta.Parta.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 # The menu starts the installed command by name and shows the installed icon.
-for line in 'Exec=parta' 'Icon=org.parta.Parta' 'Name=Парта' 'Categories=Education;Languages;' 'Comment[ru]=Упражнения по русскому языку для учеников 7 и 8 классов'; do
+for line in 'Exec=parta' 'Icon=org.parta.Parta' 'Name=Парта' 'Categories=Education;Languages;' \
+  'Comment[ru]=Упражнения по русскому языку для учеников 7 и 8 классов'; do
   grep -qxF "$line" "$desktop" || fail "$desktop has no line $line"
 done
 
