@@ -17,8 +17,9 @@ fail() {
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log" >&2; fail "cpack could not make the package"; }
-package=$work/parta_0.1_$(dpkg --print-architecture).deb
-[[ -f "$package" ]] || fail "no $package; cpack made: $(ls "$work")"
+packages=("$work"/parta_*_"$(dpkg --print-architecture)".deb)
+[[ -f "${packages[0]}" ]] || fail "no parta_<version>_<architecture>.deb; cpack made: $(ls "$work")"
+package=${packages[0]}
 
 # The files of an installation under /usr, as installed-files.txt lists them.
 files=$(dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sed 's|^\./usr/||' | LC_ALL=C sort)
