@@ -1,0 +1,145 @@
+// One round of the benchmark's in-process part, on the real platform: creates
+// every window of the program through the Shell, shows it and waits for its
+// first paint, timing each; then presses "Проверить" once in every window that
+// has one and times the check with its repaint. Prints one line per measure:
+//   window Form<n> <create ms> <show and first paint ms>
+//   check Form<n> <ms> <paints> errors|praise
+// Usage: parta-bench-windows (run it in a fresh process for every round).
+
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextStream>
+#include <QWidget>
+
+namespace {
+
+// Counts the paint events of every widget, and notes when a given window has
+// been painted.
+class PaintWatch : public QObject {
+public:
+    QWidget *window = nullptr;
+    bool windowPainted = false;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            if (watched == window)
+                windowPainted = true;
+        }
+        return false;
+    }
+};
+
+double msSince(const QElapsedTimer &timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// Runs the event loop until the window has been painted on screen once.
+bool waitForPaint(PaintWatch &watch, QWidget *window)
+{
+    QElapsedTimer limit;
+    limit.start();
+    watch.window = window;
+    watch.windowPainted = false;
+    while (!watch.windowPainted && limit.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return watch.windowPainted;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Clicks a button the way the mouse does.
+void click(QWidget *target)
+{
+    const QPointF centre = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    PaintWatch watch;
+    app.installEventFilter(&watch);
+    QTextStream out(stdout);
+
+    parta::Shell shell;
+    for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *window = shell.window(number);
+        const double created = msSince(timer);
+        timer.start();
+        shell.show(number);
+        if (!waitForPaint(watch, window)) {
+            QTextStream(stderr) << window->objectName() << " was not painted\n";
+            return 1;
+        }
+        out << "window " << window->objectName() << ' ' << created << ' ' << msSince(timer) << '\n';
+        settle();
+        if (number != 1)
+            shell.hide(number);
+    }
+
+    // "Проверить" in every window that has it, after "Задание" where that
+    // enables it.
+    QWidget *praise = shell.window(20);
+    for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        QWidget *window = shell.window(number);
+        QPushButton *check = button(window, "Command4");
+        if (!check)
+            continue;
+        shell.show(number);
+        waitForPaint(watch, window);
+        settle();
+        if (!check->isEnabled()) {
+            QPushButton *newTask = button(window, "Command2(0)");
+            if (!newTask)
+                newTask = button(window, "Command2");
+            if (newTask)
+                click(newTask);
+            settle();
+        }
+        if (!window->isVisible() || !check->isEnabled()) {
+            QTextStream(stderr) << window->objectName() << ": no task to check\n";
+            continue;
+        }
+        watch.paints = 0;
+        QElapsedTimer timer;
+        timer.start();
+        click(check);
+        QCoreApplication::processEvents();
+        const double ms = msSince(timer);
+        out << "check " << window->objectName() << ' ' << ms << ' ' << watch.paints << ' '
+            << (praise->isVisible() ? "praise" : "errors") << '\n';
+        settle();
+        praise->hide();
+        shell.hide(number);
+    }
+    return 0;
+}
