@@ -8,21 +8,35 @@ namespace parta {
 
 namespace {
 
-QIcon iconFor(WindowIcon icon)
+const char *iconName(WindowIcon icon)
 {
     switch (icon) {
     case WindowIcon::None:
-        return {};
+        return nullptr;
     case WindowIcon::Main:
-        return QIcon(QStringLiteral(":/icons/main.svg"));
+        return "main";
     case WindowIcon::Menu:
-        return QIcon(QStringLiteral(":/icons/menu.svg"));
+        return "menu";
     case WindowIcon::Exercise:
-        return QIcon(QStringLiteral(":/icons/exercise.svg"));
+        return "exercise";
     case WindowIcon::Information:
-        return QIcon(QStringLiteral(":/icons/info.svg"));
+        return "info";
     }
-    return {};
+    return nullptr;
+}
+
+// The icon as pictures rendered at build time, one for each size a title bar or
+// a task switcher asks for: rendering an SVG icon on every show would cost more
+// than the whole window.
+QIcon iconFor(WindowIcon icon)
+{
+    QIcon result;
+    if (const char *name = iconName(icon)) {
+        for (int size : {16, 24, 32, 48, 64})
+            result.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
+                           QSize(size, size));
+    }
+    return result;
 }
 
 } // namespace
