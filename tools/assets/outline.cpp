@@ -61,9 +61,11 @@ QFont fontFor(const TextStyle &style)
     return font;
 }
 
-// The glyphs of the text as one path, with the baseline at (x, y), anchored as
-// the SVG renderer anchors it.
-QPainterPath glyphOutlines(const QString &text, const QFont &font, const QString &anchor, QPointF origin)
+// The outline of every glyph of the text, with the baseline at (x, y), anchored
+// as the SVG renderer anchors it. A path a glyph: the renderer fills many small
+// paths far quicker than one that spans the whole line.
+QList<QPainterPath> glyphOutlines(const QString &text, const QFont &font, const QString &anchor,
+                                  QPointF origin)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
@@ -76,15 +78,18 @@ QPainterPath glyphOutlines(const QString &text, const QFont &font, const QString
         x = -line.naturalTextWidth();
     line.setPosition(QPointF(x, -line.ascent()));
 
-    QPainterPath path;
+    QList<QPainterPath> outlines;
     for (const QGlyphRun &run : line.glyphRuns()) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            path.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i] + origin));
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QPainterPath glyph = raw.pathForGlyph(glyphs[i]);
+            if (!glyph.isEmpty())
+                outlines.append(glyph.translated(positions[i] + origin));
+        }
     }
-    return path;
+    return outlines;
 }
 
 QString number(double value)
@@ -170,14 +175,17 @@ QString outlineLettering(const QString &sourcePath, const QString &outputPath)
                 return QStringLiteral("%1: the font \"%2\" is not installed (it would be drawn in \"%3\")")
                     .arg(sourcePath, style.family, matched);
             writer.writeComment(QLatin1Char(' ') + text + QLatin1Char(' '));
-            writer.writeEmptyElement(QStringLiteral("path"));
-            writer.writeAttribute(QStringLiteral("d"),
-                                  pathData(glyphOutlines(text, font, style.anchor, origin)));
+            writer.writeStartElement(QStringLiteral("g"));
             for (const QXmlStreamAttribute &attribute : attributes) {
                 if (attribute.name() != u"x" && attribute.name() != u"y" &&
                     !isTextAttribute(attribute.name()))
                     writer.writeAttribute(attribute);
             }
+            for (const QPainterPath &glyph : glyphOutlines(text, font, style.anchor, origin)) {
+                writer.writeEmptyElement(QStringLiteral("path"));
+                writer.writeAttribute(QStringLiteral("d"), pathData(glyph));
+            }
+            writer.writeEndElement();
             break;
         }
         case QXmlStreamReader::EndElement:

@@ -5,19 +5,17 @@
 // With --settle the program runs that many milliseconds more after the map
 // (its first paint), so that the peak memory includes it.
 
-#include <xcb/xcb.h>
-
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 

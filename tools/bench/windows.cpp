@@ -1,7 +1,7 @@
 // One round of the benchmark's in-process part, on the real platform: creates
 // every window of the program through the Shell, shows it and waits for its
-// first paint, timing each; then presses "Проверить" once in every window that
-// has one and times the check with its repaint. Prints one line per measure:
+// first paint, timing each; then presses "Проверить" (Command4) once in every
+// window that has it and times the check with its repaint. Prints one line per measure:
 //   window Form<n> <create ms> <show and first paint ms>
 //   check Form<n> <ms> <paints> errors|praise
 // Usage: parta-bench-windows (run it in a fresh process for every round).
@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
     for (int number = 1; number <= parta::Shell::windowCount; ++number) {
         QWidget *window = shell.window(number);
         QPushButton *check = button(window, "Command4");
-        if (!check)
+        if (!check || check->text() != QStringLiteral("Проверить"))
             continue;
         shell.show(number);
         waitForPaint(watch, window);
