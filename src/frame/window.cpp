@@ -3,6 +3,8 @@
 #include "build.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace parta {
 
@@ -25,6 +27,16 @@ const char *iconName(WindowIcon icon)
     return nullptr;
 }
 
+// A PNG picture from the resources. Told the format and not to guess it, the
+// reader decodes it itself instead of loading every image format plugin to ask
+// each whether it reads PNG.
+QPixmap readPng(const QString &resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // The icon as pictures rendered at build time, one for each size a title bar or
 // a task switcher asks for: rendering an SVG icon on every show would cost more
 // than the whole window.
@@ -33,8 +45,7 @@ QIcon iconFor(WindowIcon icon)
     QIcon result;
     if (const char *name = iconName(icon)) {
         for (int size : {16, 24, 32, 48, 64})
-            result.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
-                           QSize(size, size));
+            result.addPixmap(readPng(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size)));
     }
     return result;
 }
