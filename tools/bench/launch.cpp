@@ -1,6 +1,8 @@
 // Starts a program, waits until its first top-level window is mapped on the X
-// server, ends it and prints two numbers: milliseconds from fork to the map,
-// and the program's peak memory (maximum resident set) in kilobytes.
+// server, ends it and prints three numbers: milliseconds from fork to the map,
+// the program's peak memory (maximum resident set) in kilobytes, and the
+// processor time in milliseconds its threads had used by the map (which, unlike
+// the time to the map, hardly depends on what else the machine is doing).
 // Usage: parta-bench-launch [--settle MS] PROGRAM [ARGUMENTS...]
 // With --settle the program runs that many milliseconds more after the map
 // (its first paint), so that the peak memory includes it.
@@ -8,9 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <poll.h>
 #include <signal.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -45,6 +50,22 @@ bool waitForMap(xcb_connection_t *connection, pid_t child, double deadlineMs)
         poll(&watch, 1, 50);
     }
     return false;
+}
+
+// The processor time all threads of the process have run, from the kernel's
+// scheduler statistics (nanoseconds, the first field of each thread's schedstat).
+double processorMs(pid_t process)
+{
+    double total = 0;
+    std::error_code error;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(process) + "/task";
+    for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double ns = 0;
+        if (stat >> ns)
+            total += ns / 1e6;
+    }
+    return total;
 }
 
 } // namespace
@@ -94,6 +115,7 @@ int main(int argc, char *argv[])
 
     const bool mapped = waitForMap(connection, child, start + 20000);
     const double mapMs = nowMs() - start;
+    const double cpuMs = mapped ? processorMs(child) : 0;
     if (mapped && settleMs > 0)
         usleep(static_cast<useconds_t>(settleMs) * 1000);
     kill(child, SIGTERM);
@@ -105,6 +127,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: no window was mapped\n", argv[first]);
         return 1;
     }
-    std::printf("%.2f %ld\n", mapMs, usage.ru_maxrss);
+    std::printf("%.2f %ld %.2f\n", mapMs, usage.ru_maxrss, cpuMs);
     return 0;
 }
