@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <map>
 #include <vector>
 
 namespace {
@@ -61,11 +62,10 @@ QFont fontFor(const TextStyle &style)
     return font;
 }
 
-// The outline of every glyph of the text, with the baseline at (x, y), anchored
+// The outline of every glyph of the text, with the baseline at (0, 0), anchored
 // as the SVG renderer anchors it. A path a glyph: the renderer fills many small
 // paths far quicker than one that spans the whole line.
-QList<QPainterPath> glyphOutlines(const QString &text, const QFont &font, const QString &anchor,
-                                  QPointF origin)
+QList<QPainterPath> glyphOutlines(const QString &text, const QFont &font, const QString &anchor)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
@@ -86,7 +86,7 @@ QList<QPainterPath> glyphOutlines(const QString &text, const QFont &font, const 
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
             const QPainterPath glyph = raw.pathForGlyph(glyphs[i]);
             if (!glyph.isEmpty())
-                outlines.append(glyph.translated(positions[i] + origin));
+                outlines.append(glyph.translated(positions[i]));
         }
     }
     return outlines;
@@ -134,6 +134,13 @@ QString outlineLettering(const QString &sourcePath, const QString &outputPath)
     QXmlStreamWriter writer(&result);
     writer.setAutoFormatting(true);
     std::vector<TextStyle> styles{TextStyle{}};
+    // Lettering outlined so far: its id and where it was placed.
+    struct Outlined {
+        QString id;
+        QPointF origin;
+    };
+    std::map<QString, Outlined> outlined;
+    const QString xlink = QStringLiteral("http://www.w3.org/1999/xlink");
 
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -153,6 +160,8 @@ QString outlineLettering(const QString &sourcePath, const QString &outputPath)
                         writer.writeNamespace(declaration.namespaceUri().toString(),
                                               declaration.prefix().toString());
                 }
+                if (reader.name() == u"svg")
+                    writer.writeNamespace(xlink, QStringLiteral("xlink"));
                 for (const QXmlStreamAttribute &attribute : attributes) {
                     if (!isTextAttribute(attribute.name()))
                         writer.writeAttribute(attribute);
@@ -175,16 +184,40 @@ QString outlineLettering(const QString &sourcePath, const QString &outputPath)
                 return QStringLiteral("%1: the font \"%2\" is not installed (it would be drawn in \"%3\")")
                     .arg(sourcePath, style.family, matched);
             writer.writeComment(QLatin1Char(' ') + text + QLatin1Char(' '));
-            writer.writeStartElement(QStringLiteral("g"));
-            for (const QXmlStreamAttribute &attribute : attributes) {
-                if (attribute.name() != u"x" && attribute.name() != u"y" &&
-                    !isTextAttribute(attribute.name()))
-                    writer.writeAttribute(attribute);
+            // The lettering's own attributes (its colour), without position and font.
+            auto writeOwnAttributes = [&] {
+                for (const QXmlStreamAttribute &attribute : attributes) {
+                    if (attribute.name() != u"x" && attribute.name() != u"y" &&
+                        !isTextAttribute(attribute.name()))
+                        writer.writeAttribute(attribute);
+                }
+            };
+            // The same words in the same font again (the shadow under a heading)
+            // reuse the outlines drawn the first time, moved.
+            const QString key = text + u'\n' + font.key() + u'\n' + style.anchor;
+            if (const auto first = outlined.find(key); first != outlined.end()) {
+                writer.writeEmptyElement(QStringLiteral("use"));
+                writer.writeAttribute(xlink, QStringLiteral("href"), u'#' + first->second.id);
+                writer.writeAttribute(QStringLiteral("x"),
+                                      QString::number(origin.x() - first->second.origin.x()));
+                writer.writeAttribute(QStringLiteral("y"),
+                                      QString::number(origin.y() - first->second.origin.y()));
+                writeOwnAttributes();
+                break;
             }
-            for (const QPainterPath &glyph : glyphOutlines(text, font, style.anchor, origin)) {
+            const QString id = QStringLiteral("lettering%1").arg(outlined.size() + 1);
+            outlined.emplace(key, Outlined{id, origin});
+            writer.writeStartElement(QStringLiteral("g"));
+            writeOwnAttributes();
+            writer.writeStartElement(QStringLiteral("g"));
+            writer.writeAttribute(QStringLiteral("id"), id);
+            writer.writeAttribute(QStringLiteral("transform"),
+                                  QStringLiteral("translate(%1 %2)").arg(origin.x()).arg(origin.y()));
+            for (const QPainterPath &glyph : glyphOutlines(text, font, style.anchor)) {
                 writer.writeEmptyElement(QStringLiteral("path"));
                 writer.writeAttribute(QStringLiteral("d"), pathData(glyph));
             }
+            writer.writeEndElement();
             writer.writeEndElement();
             break;
         }
