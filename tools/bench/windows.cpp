@@ -8,12 +8,12 @@
 // unlike the time on the clock it hardly depends on the load of the machine.
 // Usage: parta-bench-windows (run it in a fresh process for every round).
 
+#include "common/click.h"
 #include "shell/shell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTextStream>
 #include <QWidget>
@@ -72,19 +72,6 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-// Clicks a button the way the mouse does.
-void click(QWidget *target)
-{
-    const QPointF centre = QRectF(target->rect()).center();
-    const QPointF global = target->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
-}
-
 QPushButton *button(QWidget *window, const char *name)
 {
     return window->findChild<QPushButton *>(QString::fromUtf8(name));
@@ -135,7 +122,7 @@ int main(int argc, char *argv[])
             if (!newTask)
                 newTask = button(window, "Command2");
             if (newTask)
-                click(newTask);
+                clickLikeTheMouse(newTask);
             settle();
         }
         if (!window->isVisible() || !check->isEnabled()) {
@@ -146,7 +133,7 @@ int main(int argc, char *argv[])
         const double processorStart = threadProcessorMs();
         QElapsedTimer timer;
         timer.start();
-        click(check);
+        clickLikeTheMouse(check);
         QCoreApplication::processEvents();
         const double ms = msSince(timer);
         out << "check " << window->objectName() << ' ' << ms << ' ' << threadProcessorMs() - processorStart
