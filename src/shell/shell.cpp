@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -28,11 +27,6 @@ Shell::Shell()
     if (qobject_cast<QApplication *>(QCoreApplication::instance()) &&
         QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Qt reads the list of installed fonts from fontconfig the first time a
-    // window draws text, some milliseconds of work in front of the first paint.
-    // Read here, beside the building of the main window, it is done by then.
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        fontScan = std::jthread([] { QFontDatabase::families(); });
 }
 
 Shell::~Shell()

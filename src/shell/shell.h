@@ -4,7 +4,6 @@
 
 #include <array>
 #include <memory>
-#include <thread>
 
 class QWidget;
 
@@ -52,7 +51,6 @@ private:
 
     std::array<std::unique_ptr<QWidget>, windowCount + 1> slots; // slot 0 unused
     bool ended = false;
-    std::jthread fontScan; // reads the list of installed fonts while the first window is built
 };
 
 } // namespace parta
