@@ -3,26 +3,51 @@
 #include "build.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace parta {
 
 namespace {
 
-QIcon iconFor(WindowIcon icon)
+const char *iconName(WindowIcon icon)
 {
     switch (icon) {
     case WindowIcon::None:
-        return {};
+        return nullptr;
     case WindowIcon::Main:
-        return QIcon(QStringLiteral(":/icons/main.svg"));
+        return "main";
     case WindowIcon::Menu:
-        return QIcon(QStringLiteral(":/icons/menu.svg"));
+        return "menu";
     case WindowIcon::Exercise:
-        return QIcon(QStringLiteral(":/icons/exercise.svg"));
+        return "exercise";
     case WindowIcon::Information:
-        return QIcon(QStringLiteral(":/icons/info.svg"));
+        return "info";
     }
-    return {};
+    return nullptr;
+}
+
+// A PNG picture from the resources. Told the format and not to guess it, the
+// reader decodes it itself instead of loading every image format plugin to ask
+// each whether it reads PNG.
+QPixmap readPng(const QString &resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The icon as pictures rendered at build time, one for each size a title bar or
+// a task switcher asks for: rendering an SVG icon on every show would cost more
+// than the whole window.
+QIcon iconFor(WindowIcon icon)
+{
+    QIcon result;
+    if (const char *name = iconName(icon)) {
+        for (int size : {16, 24, 32, 48, 64})
+            result.addPixmap(readPng(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size)));
+    }
+    return result;
 }
 
 } // namespace

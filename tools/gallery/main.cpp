@@ -2,13 +2,13 @@
 // the state it is first shown in, and the finished exercise windows loaded,
 // answered and after a check that found errors. Usage: parta-gallery [folder] (default: gallery).
 
+#include "common/click.h"
 #include "shell/shell.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QTextStream>
 #include <QWidget>
@@ -22,17 +22,8 @@ namespace {
 // Clicks a control the way the mouse does, so that the program reacts as to a pupil.
 void click(QWidget *window, const char *name)
 {
-    auto *target = window->findChild<QWidget *>(QString::fromUtf8(name));
-    if (!target)
-        return;
-    const QPointF centre = QRectF(target->rect()).center();
-    const QPointF global = target->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
+    if (auto *target = window->findChild<QWidget *>(QString::fromUtf8(name)))
+        clickLikeTheMouse(target);
 }
 
 // Loads a variant of an in-window exercise through its field and "Задание".

@@ -1,0 +1,158 @@
+// One round of the benchmark's in-process part, on the real platform. Reads the
+// list of installed fonts, which Qt does once per process the first time
+// anything draws text: a cost of the start, timed apart so that it does not
+// count as the main window's. Creates every window of the program through the
+// Shell, shows it and waits for its first paint, timing each. Presses
+// "Проверить" (Command4) once in every window that has it and times the check
+// with its repaint. Prints one line per measure:
+//   fonts <ms> <processor ms>
+//   window Form<n> <create ms> <show and first paint ms> <processor ms of both>
+//   check Form<n> <ms> <processor ms> <paints> errors|praise
+// The processor time is the main thread's, where Qt builds and paints widgets;
+// unlike the time on the clock it hardly depends on the load of the machine.
+// Usage: parta-bench-windows (run it in a fresh process for every round).
+
+#include "common/click.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QPushButton>
+#include <QTextStream>
+#include <QWidget>
+
+#include <time.h>
+
+namespace {
+
+// Counts the paint events of every widget, and notes when a given window has
+// been painted.
+class PaintWatch : public QObject {
+public:
+    QWidget *window = nullptr;
+    bool windowPainted = false;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            if (watched == window)
+                windowPainted = true;
+        }
+        return false;
+    }
+};
+
+double msSince(const QElapsedTimer &timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double threadProcessorMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Runs the event loop until the window has been painted on screen once.
+bool waitForPaint(PaintWatch &watch, QWidget *window)
+{
+    QElapsedTimer limit;
+    limit.start();
+    watch.window = window;
+    watch.windowPainted = false;
+    while (!watch.windowPainted && limit.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return watch.windowPainted;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    PaintWatch watch;
+    app.installEventFilter(&watch);
+    QTextStream out(stdout);
+
+    parta::Shell shell;
+    {
+        const double processorStart = threadProcessorMs();
+        QElapsedTimer timer;
+        timer.start();
+        QFontDatabase::families();
+        out << "fonts " << msSince(timer) << ' ' << threadProcessorMs() - processorStart << '\n';
+    }
+    for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        const double processorStart = threadProcessorMs();
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *window = shell.window(number);
+        const double created = msSince(timer);
+        timer.start();
+        shell.show(number);
+        if (!waitForPaint(watch, window)) {
+            QTextStream(stderr) << window->objectName() << " was not painted\n";
+            return 1;
+        }
+        out << "window " << window->objectName() << ' ' << created << ' ' << msSince(timer) << ' '
+            << threadProcessorMs() - processorStart << '\n';
+        settle();
+        if (number != 1)
+            shell.hide(number);
+    }
+
+    // "Проверить" in every window that has it, after "Задание" where that
+    // enables it.
+    QWidget *praise = shell.window(20);
+    for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        QWidget *window = shell.window(number);
+        QPushButton *check = button(window, "Command4");
+        if (!check || check->text() != QStringLiteral("Проверить"))
+            continue;
+        shell.show(number);
+        waitForPaint(watch, window);
+        settle();
+        if (!check->isEnabled()) {
+            QPushButton *newTask = button(window, "Command2(0)");
+            if (!newTask)
+                newTask = button(window, "Command2");
+            if (newTask)
+                clickLikeTheMouse(newTask);
+            settle();
+        }
+        if (!window->isVisible() || !check->isEnabled()) {
+            QTextStream(stderr) << window->objectName() << ": no task to check\n";
+            continue;
+        }
+        watch.paints = 0;
+        const double processorStart = threadProcessorMs();
+        QElapsedTimer timer;
+        timer.start();
+        clickLikeTheMouse(check);
+        QCoreApplication::processEvents();
+        const double ms = msSince(timer);
+        out << "check " << window->objectName() << ' ' << ms << ' ' << threadProcessorMs() - processorStart
+            << ' ' << watch.paints << ' ' << (praise->isVisible() ? "praise" : "errors") << '\n';
+        settle();
+        praise->hide();
+        shell.hide(number);
+    }
+    return 0;
+}
