@@ -4,6 +4,7 @@
 #include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/label.h"
 #include "frame/textbox.h"
@@ -99,28 +100,13 @@ public:
 
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label12",
-                          .rect = layout.title,
-                          .caption = "Разделы науки о языке",
-                          .font = {Face::TimesNewRoman, 36, Weight::Bold, true},
-                          .background = Rgb{214, 102, 247},
-                          .text = {0, 0, 128},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label1",
-                          .rect = {120, 1200, 1815, 495},
-                          .caption = "Задание:",
-                          .font = {Face::Garamond, 20.25, Weight::Bold},
-                          .background = Rgb{255, 255, 0},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label2",
-                          .rect = {2040, 1200, 9690, layout.taskHeight},
-                          .caption = content.task,
-                          .font = {Face::MsSansSerif, 13.5},
-                          .background = Rgb{255, 255, 192},
-                          .text = {0, 0, 128}});
+        addLabel(window,
+                 titleRow("Label12", layout.title, "Разделы науки о языке",
+                          {Face::TimesNewRoman, 36, Weight::Bold, true}, {214, 102, 247}, {0, 0, 128}));
+        addLabel(window, taskCaptionRow("Label1", {120, 1200, 1815, 495},
+                                        {Face::Garamond, 20.25, Weight::Bold}, {255, 255, 0}, {0, 0, 255}));
+        addLabel(window, taskTextRow("Label2", {2040, 1200, 9690, layout.taskHeight}, content.task,
+                                     {Face::MsSansSerif, 13.5}, {255, 255, 192}, {0, 0, 128}));
         for (std::size_t i = 0; i < answerRows.size(); ++i) {
             const AnswerRow &row = answerRows[i];
             boxes.push_back(addTextBox(window, {.name = row.box,

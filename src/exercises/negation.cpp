@@ -4,6 +4,7 @@
 #include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/label.h"
 #include "frame/selectablelabels.h"
@@ -52,28 +53,12 @@ class NegationTopic : public Topic {
 public:
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label1",
-                          .rect = {240, 240, 11295, 855},
-                          .caption = "НЕ с причастиями и деепричастиями",
-                          .font = {Face::TimesNewRoman, 27.75, Weight::Bold},
-                          .background = Rgb{255, 255, 0},
-                          .text = {0, 128, 0},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label3",
-                          .rect = {240, 1320, 1815, 495},
-                          .caption = "Задание:",
-                          .font = {Face::Garamond, 20.25, Weight::Bold},
-                          .background = Rgb{0, 255, 255},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label6",
-                          .rect = {2160, 1320, 8370, 945},
-                          .caption = content::negationTask,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{128, 255, 128},
-                          .text = {0, 0, 128}});
+        addLabel(window, titleRow("Label1", {240, 240, 11295, 855}, "НЕ с причастиями и деепричастиями",
+                                  {Face::TimesNewRoman, 27.75, Weight::Bold}, {255, 255, 0}, {0, 128, 0}));
+        addLabel(window, taskCaptionRow("Label3", {240, 1320, 1815, 495},
+                                        {Face::Garamond, 20.25, Weight::Bold}, {0, 255, 255}, {0, 0, 255}));
+        addLabel(window, taskTextRow("Label6", {2160, 1320, 8370, 945}, content::negationTask,
+                                     {Face::TimesNewRoman, 14.25}, {128, 255, 128}, {0, 0, 128}));
         for (const PairCells &pair : grid) {
             items.add(addLabel(window, itemRow(pair.left, pair.leftLeft, pair.top)));
             items.add(addLabel(window, itemRow(pair.right, pair.rightLeft, pair.top)));

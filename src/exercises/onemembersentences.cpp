@@ -4,6 +4,7 @@
 #include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/label.h"
 #include "frame/selectablelabels.h"
@@ -42,25 +43,12 @@ class OneMemberSentencesTopic : public Topic {
 public:
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label1",
-                          .rect = {840, 240, 10215, 855},
-                          .caption = "Односоставные предложения",
-                          .font = {Face::TimesNewRoman, 27.75, Weight::Bold},
-                          .background = Rgb{255, 192, 128},
-                          .text = {0, 0, 192},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label6",
-                          .rect = {120, 1200, 1695, 495},
-                          .caption = "Задание:",
-                          .font = {Face::MsSansSerif, 18},
-                          .background = Rgb{0, 255, 255},
-                          .border = true});
-        addLabel(window, {.name = "Label2",
-                          .rect = {1920, 1200, 8175, 735},
-                          .caption = content::oneMemberSentencesTask,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{181, 248, 5}});
+        addLabel(window, titleRow("Label1", {840, 240, 10215, 855}, "Односоставные предложения",
+                                  {Face::TimesNewRoman, 27.75, Weight::Bold}, {255, 192, 128}, {0, 0, 192}));
+        addLabel(window, taskCaptionRow("Label6", {120, 1200, 1695, 495}, {Face::MsSansSerif, 18},
+                                        {0, 255, 255}, {0, 0, 0}, Align::Left));
+        addLabel(window, taskTextRow("Label2", {1920, 1200, 8175, 735}, content::oneMemberSentencesTask,
+                                     {Face::TimesNewRoman, 14.25}, {181, 248, 5}));
         for (const QuestionCells &cells : grid) {
             questions.push_back(addLabel(window, {.name = cells.question,
                                                   .rect = {cells.questionLeft, cells.questionTop, 5655, 375},

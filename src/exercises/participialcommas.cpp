@@ -5,6 +5,7 @@
 #include "frame/build.h"
 #include "frame/documentview.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/paragraphlayout.h"
 #include "frame/textbox.h"
@@ -110,28 +111,12 @@ class ParticipialCommasTopic : public Topic {
 public:
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label3",
-                          .rect = {360, 240, 11175, 855},
-                          .caption = "Выделение причастного оборота запятыми",
-                          .font = {Face::TimesNewRoman, 24, Weight::Bold},
-                          .background = Rgb{255, 255, 0},
-                          .text = {0, 0, 192},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label1",
-                          .rect = {360, 1320, 1815, 495},
-                          .caption = "Задание:",
-                          .font = {Face::Garamond, 20.25, Weight::Bold},
-                          .background = Rgb{255, 255, 0},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label2",
-                          .rect = {2280, 1320, 8370, 705},
-                          .caption = content::participialCommasTask,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{255, 192, 192},
-                          .text = {0, 0, 128}});
+        addLabel(window, titleRow("Label3", {360, 240, 11175, 855}, "Выделение причастного оборота запятыми",
+                                  {Face::TimesNewRoman, 24, Weight::Bold}, {255, 255, 0}, {0, 0, 192}));
+        addLabel(window, taskCaptionRow("Label1", {360, 1320, 1815, 495},
+                                        {Face::Garamond, 20.25, Weight::Bold}, {255, 255, 0}, {0, 0, 255}));
+        addLabel(window, taskTextRow("Label2", {2280, 1320, 8370, 705}, content::participialCommasTask,
+                                     {Face::TimesNewRoman, 14.25}, {255, 192, 192}, {0, 0, 128}));
         DocumentView *document = addDocument(window, {"OLE2", {360, 2400, 11250, 3885}, {128, 255, 255}});
         const SentenceParagraph paragraph = sentenceParagraph();
         document->setParagraph(paragraph.text, documentFormat());

@@ -3,6 +3,7 @@
 #include "content/passivevowels.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/label.h"
 #include "gappedwords.h"
 
@@ -58,19 +59,11 @@ public:
                                         .alignment = Align::Centre});
         // The title is written in the system's window-text colour.
         setForeground(title, QApplication::palette().color(QPalette::WindowText));
-        addLabel(window, {.name = "Label6",
-                          .rect = {120, 1080, 1695, 495},
-                          .caption = "Задание:",
-                          .font = {Face::TimesNewRoman, 20.25, Weight::Bold, true},
-                          .background = Rgb{128, 255, 255},
-                          .text = {192, 0, 0},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label2",
-                          .rect = {1800, 1080, 8775, 735},
-                          .caption = content::passiveVowelsTask,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{255, 192, 192}});
+        addLabel(window, taskCaptionRow("Label6", {120, 1080, 1695, 495},
+                                        {Face::TimesNewRoman, 20.25, Weight::Bold, true}, {128, 255, 255},
+                                        {192, 0, 0}));
+        addLabel(window, taskTextRow("Label2", {1800, 1080, 8775, 735}, content::passiveVowelsTask,
+                                     {Face::TimesNewRoman, 14.25}, {255, 192, 192}));
         addWordBoxes(window, wordBoxPlaces());
     }
 };

@@ -4,6 +4,7 @@
 #include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/textbox.h"
 #include "frame/topic.h"
@@ -43,28 +44,12 @@ class PredicateDashTopic : public Topic {
 public:
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label3",
-                          .rect = {240, 240, 11175, 855},
-                          .caption = "Тире между подлежащим и сказуемым",
-                          .font = {Face::TimesNewRoman, 24, Weight::Bold},
-                          .background = Rgb{0, 255, 255},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label1",
-                          .rect = {240, 1200, 1815, 495},
-                          .caption = "Задание:",
-                          .font = {Face::Garamond, 20.25, Weight::Bold},
-                          .background = Rgb{0, 255, 255},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label6",
-                          .rect = {2160, 1200, 7890, 705},
-                          .caption = content::predicateDashTask,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{128, 255, 128},
-                          .text = {0, 0, 128}});
+        addLabel(window, titleRow("Label3", {240, 240, 11175, 855}, "Тире между подлежащим и сказуемым",
+                                  {Face::TimesNewRoman, 24, Weight::Bold}, {0, 255, 255}, {0, 0, 255}));
+        addLabel(window, taskCaptionRow("Label1", {240, 1200, 1815, 495},
+                                        {Face::Garamond, 20.25, Weight::Bold}, {0, 255, 255}, {0, 0, 255}));
+        addLabel(window, taskTextRow("Label6", {2160, 1200, 7890, 705}, content::predicateDashTask,
+                                     {Face::TimesNewRoman, 14.25}, {128, 255, 128}, {0, 0, 128}));
         for (const SentenceBox &box : grid)
             boxes.push_back(addTextBox(window, {.name = box.name,
                                                 .rect = {box.left, box.top, 5535, box.height},

@@ -4,6 +4,7 @@
 #include "core/checks.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/label.h"
 #include "frame/navigation.h"
@@ -48,14 +49,9 @@ public:
     {
         addDocument(window,
                     {"OLE1", {1680, 240, 9375, 975}, {255, 255, 0}, ":/pictures/header-predicate.svg"});
-        addLabel(window, {.name = "Label1",
-                          .rect = {600, 1440, 1695, 495},
-                          .caption = "Задание:",
-                          .font = {Face::TimesNewRoman, 20.25, Weight::Bold, true},
-                          .background = Rgb{0, 255, 0},
-                          .text = {192, 0, 0},
-                          .border = true,
-                          .alignment = Align::Centre});
+        addLabel(window,
+                 taskCaptionRow("Label1", {600, 1440, 1695, 495},
+                                {Face::TimesNewRoman, 20.25, Weight::Bold, true}, {0, 255, 0}, {192, 0, 0}));
         auto *task = addLabel(window, {.name = "Label2",
                                        .rect = {2400, 1440, 9135, 975},
                                        .caption = content::predicateKindsTask,

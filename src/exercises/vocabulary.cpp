@@ -3,6 +3,7 @@
 #include "content/vocabulary.h"
 #include "frame/build.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/label.h"
 #include "gappedwords.h"
 
@@ -37,25 +38,12 @@ public:
 
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label1",
-                          .rect = {360, 240, 11175, 855},
-                          .caption = "Словарная работа",
-                          .font = {Face::TimesNewRoman, 27.75, Weight::Bold},
-                          .background = Rgb{255, 128, 255},
-                          .text = {0, 0, 192},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label2",
-                          .rect = {120, 1320, 1695, 495},
-                          .caption = "Задание:",
-                          .font = {Face::MsSansSerif, 18},
-                          .background = Rgb{7, 174, 245},
-                          .border = true});
-        auto *task = addLabel(window, {.name = "Label6",
-                                       .rect = {1800, 1320, 9855, 615},
-                                       .caption = content::vocabularyTask,
-                                       .font = {Face::TimesNewRoman, 14.25},
-                                       .background = Rgb{34, 234, 189}});
+        addLabel(window, titleRow("Label1", {360, 240, 11175, 855}, "Словарная работа",
+                                  {Face::TimesNewRoman, 27.75, Weight::Bold}, {255, 128, 255}, {0, 0, 192}));
+        addLabel(window, taskCaptionRow("Label2", {120, 1320, 1695, 495}, {Face::MsSansSerif, 18},
+                                        {7, 174, 245}, {0, 0, 0}, Align::Left));
+        auto *task = addLabel(window, taskTextRow("Label6", {1800, 1320, 9855, 615}, content::vocabularyTask,
+                                                  {Face::TimesNewRoman, 14.25}, {34, 234, 189}));
         growToFit(task);
         addWordBoxes(window, wordBoxPlaces());
     }

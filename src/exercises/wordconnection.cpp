@@ -5,6 +5,7 @@
 #include "frame/build.h"
 #include "frame/documentview.h"
 #include "frame/exercisewindow.h"
+#include "frame/headerrows.h"
 #include "frame/items.h"
 #include "frame/label.h"
 #include "frame/navigation.h"
@@ -34,20 +35,10 @@ public:
 
     void build(QWidget *window) override
     {
-        addLabel(window, {.name = "Label3",
-                          .rect = {240, 120, 11175, 855},
-                          .caption = "Связь слов в словосочетаниях",
-                          .font = {Face::TimesNewRoman, 26.25, Weight::Bold},
-                          .background = Rgb{255, 255, 0},
-                          .text = {0, 0, 255},
-                          .border = true,
-                          .alignment = Align::Centre});
-        addLabel(window, {.name = "Label1",
-                          .rect = {120, 1200, 1695, 495},
-                          .caption = "Задание:",
-                          .font = {Face::MsSansSerif, 18},
-                          .background = Rgb{0, 255, 255},
-                          .border = true});
+        addLabel(window, titleRow("Label3", {240, 120, 11175, 855}, "Связь слов в словосочетаниях",
+                                  {Face::TimesNewRoman, 26.25, Weight::Bold}, {255, 255, 0}, {0, 0, 255}));
+        addLabel(window, taskCaptionRow("Label1", {120, 1200, 1695, 495}, {Face::MsSansSerif, 18},
+                                        {0, 255, 255}, {0, 0, 0}, Align::Left));
         auto *instruction = addLabel(window, {.name = "Label2(0)",
                                               .rect = {1800, 1080, 9855, 1095},
                                               .caption = content::wordConnectionInstruction,
@@ -101,11 +92,8 @@ public:
     {
         addDocument(window, {"OLE1", {240, 120, 11445, 705}, {128, 255, 128}, content.header});
         addLabel(window, taskCaption);
-        addLabel(window, {.name = "Label2",
-                          .rect = {1800, 960, 7815, 495},
-                          .caption = content.taskText,
-                          .font = {Face::TimesNewRoman, 14.25},
-                          .background = Rgb{255, 192, 255}});
+        addLabel(window, taskTextRow("Label2", {1800, 960, 7815, 495}, content.taskText,
+                                     {Face::TimesNewRoman, 14.25}, {255, 192, 255}));
         for (std::size_t i = 0; i < content.phrases.size(); ++i) {
             const int column = static_cast<int>(i) / 8;
             const int row = static_cast<int>(i) % 8;
@@ -156,12 +144,8 @@ struct VariantWindow {
     const char *firstFocus;
 };
 
-constexpr LabelRow plainTaskCaption = {.name = "Label1",
-                                       .rect = {120, 960, 1695, 495},
-                                       .caption = "Задание:",
-                                       .font = {Face::MsSansSerif, 18},
-                                       .background = Rgb{0, 255, 255},
-                                       .border = true};
+constexpr LabelRow plainTaskCaption = taskCaptionRow("Label1", {120, 960, 1695, 495}, {Face::MsSansSerif, 18},
+                                                     {0, 255, 255}, {0, 0, 0}, Align::Left);
 constexpr FontLook newTaskFont = {Face::TimesNewRoman, 20.25, Weight::Bold};
 constexpr Rgb newTaskFace = {0, 192, 192};
 constexpr TwipsRect nextRect = {7920, 7320, 1815, 735};
@@ -189,14 +173,8 @@ const std::array<VariantWindow, 3> variantWindowTable = {{
      33,
      "Text2"},
     {{11, "Связь слов в словосочетаниях, вариант III", fullSizeClient, windowBackground},
-     {.name = "Label1",
-      .rect = {120, 960, 1695, 495},
-      .caption = "Задание:",
-      .font = {Face::TimesNewRoman, 20.25, Weight::Bold},
-      .background = Rgb{0, 255, 255},
-      .text = {128, 0, 0},
-      .border = true,
-      .alignment = Align::Right},
+     taskCaptionRow("Label1", {120, 960, 1695, 495}, {Face::TimesNewRoman, 20.25, Weight::Bold},
+                    {0, 255, 255}, {128, 0, 0}, Align::Right),
      newTaskButton("Command2(0)", {360, 7320, 1935, 735}, newTaskFont, newTaskFace),
      6910,
      nextTaskButton(nextRect, {Face::TimesNewRoman, 15.75}, {0, 255, 0}),
