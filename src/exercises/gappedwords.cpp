@@ -5,9 +5,6 @@
 #include "frame/items.h"
 #include "frame/textbox.h"
 
-#include <QApplication>
-#include <QPalette>
-
 #include <string>
 
 namespace parta {
@@ -25,12 +22,11 @@ void GappedWordsTopic::addWordBoxes(QWidget *window, std::span<const TwipsRect> 
 {
     for (std::size_t i = 0; i < places.size(); ++i) {
         const std::string name = "Text1(" + std::to_string(i) + ")";
-        QWidget *box = addTextBox(window, {.name = name.c_str(),
-                                           .rect = places[i],
-                                           .font = {Face::TimesNewRoman, 20.25},
-                                           .background = {255, 255, 0}});
-        setForeground(box, QApplication::palette().color(QPalette::Text));
-        boxes.push_back(box);
+        boxes.push_back(addTextBox(window, {.name = name.c_str(),
+                                            .rect = places[i],
+                                            .font = {Face::TimesNewRoman, 20.25},
+                                            .background = {255, 255, 0},
+                                            .systemTextColour = true}));
     }
     // A screen reader counts the words in the order the pupil reads them.
     int number = 0;
