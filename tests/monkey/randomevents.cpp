@@ -141,9 +141,9 @@ RandomEvent RandomEvents::next(Shell &shell)
         return {QStringLiteral("nothing on screen to act on"), [] {}};
     const int roll = dice.below(100);
     if (roll < 60)
-        return click(window);
+        return click(window, Clicks::Single);
     if (roll < 68)
-        return doubleClick(window);
+        return click(window, Clicks::Double);
     if (roll < 80)
         return type(window);
     if (roll < 84)
@@ -191,20 +191,21 @@ QPoint RandomEvents::pointIn(const QWidget *target)
     return {dice.below(std::max(1, target->width())), dice.below(std::max(1, target->height()))};
 }
 
-RandomEvent RandomEvents::click(QWidget *window)
+RandomEvent RandomEvents::click(QWidget *window, Clicks clicks)
 {
     QWidget *target = anyControl(window);
     const QPoint at = pointIn(target);
-    return {QStringLiteral("click %1 at %2,%3").arg(nameOf(window, target)).arg(at.x()).arg(at.y()),
-            [target, at] { QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at); }};
-}
-
-RandomEvent RandomEvents::doubleClick(QWidget *window)
-{
-    QWidget *target = anyControl(window);
-    const QPoint at = pointIn(target);
-    return {QStringLiteral("double click %1 at %2,%3").arg(nameOf(window, target)).arg(at.x()).arg(at.y()),
-            [target, at] { QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at); }};
+    const bool twice = clicks == Clicks::Double;
+    return {QStringLiteral("%1 %2 at %3,%4")
+                .arg(twice ? QStringLiteral("double click") : QStringLiteral("click"), nameOf(window, target))
+                .arg(at.x())
+                .arg(at.y()),
+            [target, at, twice] {
+                if (twice)
+                    QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
+                else
+                    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+            }};
 }
 
 QString RandomEvents::randomText(int length)

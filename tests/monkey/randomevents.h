@@ -34,8 +34,8 @@ public:
     RandomEvent next(Shell &shell);
 
 private:
-    RandomEvent click(QWidget *window);
-    RandomEvent doubleClick(QWidget *window);
+    enum class Clicks { Single, Double };
+    RandomEvent click(QWidget *window, Clicks clicks);
     RandomEvent type(QWidget *window);
     RandomEvent paste(QWidget *window);
     RandomEvent pressKey(QWidget *window);
