@@ -53,11 +53,12 @@ void checkReadings(QStringView text)
 {
     const double leading = leadingNumberValue(text);
     require(std::isfinite(leading), "the leading-number value is a finite number", text);
-    require(leadingNumberValue(withoutDroppedBlanks(text)) == leading,
+    const QString rest = withoutDroppedBlanks(text);
+    require(leadingNumberValue(rest) == leading,
             "blanks, tabs and line feeds change nothing in the leading-number value", text);
 
-    const QString rest = withoutDroppedBlanks(text);
-    if (!rest.isEmpty() && (rest.front().isDigit() || rest.front() == u'.') && rest.front().unicode() < 128) {
+    const QChar start = rest.isEmpty() ? QChar() : rest.front();
+    if ((start >= u'0' && start <= u'9') || start == u'.') {
         const QString negated = QStringLiteral("-") + text.toString();
         require(leadingNumberValue(negated) == -leading, "a minus sign before an unsigned number negates it",
                 text);
