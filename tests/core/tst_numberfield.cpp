@@ -42,6 +42,8 @@ void NumberFieldTest::leadingNumber_data()
     QTest::newRow("minus zero") << "-0" << 0.0;
     QTest::newRow("point alone") << "." << 0.0;
     QTest::newRow("point then digits") << ".5" << 0.5;
+    QTest::newRow("digits then point") << "2." << 2.0;
+    QTest::newRow("carriage return first") << "\r2" << 0.0;
     QTest::newRow("second point stops") << "1.2.3" << 1.2;
     QTest::newRow("exponent not read") << "1e999" << 1.0;
     QTest::newRow("hexadecimal not read") << "0x10" << 0.0;
@@ -75,10 +77,18 @@ void NumberFieldTest::wholeText_data()
     QTest::newRow("leading zero") << "02" << true << 2.0;
     QTest::newRow("decimal") << "2.5" << true << 2.5;
     QTest::newRow("negative") << "-1" << true << -1.0;
+    QTest::newRow("tabs and line breaks around") << "\t2\r\n" << true << 2.0;
+    QTest::newRow("carriage return first") << "\r2" << true << 2.0;
+    QTest::newRow("point then digits") << ".5" << true << 0.5;
+    QTest::newRow("digits then point") << "2." << true << 2.0;
+    QTest::newRow("signed point then digits") << "-.5" << true << -0.5;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("blanks only") << "   " << false << 0.0;
     QTest::newRow("letters after") << "2abc" << false << 0.0;
     QTest::newRow("blank inside") << "1 2" << false << 0.0;
+    QTest::newRow("tab inside") << "1\t2" << false << 0.0;
+    QTest::newRow("blank after the sign") << "- 2" << false << 0.0;
+    QTest::newRow("sign and point alone") << "+." << false << 0.0;
     QTest::newRow("comma") << "2,5" << false << 0.0;
     QTest::newRow("sign alone") << "-" << false << 0.0;
     QTest::newRow("point alone") << "." << false << 0.0;
