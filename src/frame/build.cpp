@@ -148,7 +148,7 @@ TextBox *addTextBox(QWidget *window, const TextBoxRow &row)
     box->setText(text(row.text));
     box->setFont(makeFont(row.font));
     box->setAlignment(horizontal(row.alignment) | Qt::AlignVCenter);
-    box->setFrame(row.border);
+    box->setBorder(row.border);
     const QPalette system = QApplication::palette(box);
     setBackground(box, row.systemBackground ? system.color(QPalette::Base) : row.background.toColor());
     setForeground(box, row.systemTextColour ? system.color(QPalette::Text) : row.textColor.toColor());

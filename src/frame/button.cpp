@@ -1,18 +1,25 @@
 #include "button.h"
 
+#include "edges.h"
 #include "focusframe.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace parta {
 
 void Button::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QBrush face = palette().brush(QPalette::Button);
-    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    const QPalette &colours = palette();
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), colours.brush(QPalette::Button));
+    // Raised, or sunken while pressed.
+    const EdgeShades shades =
+        isDown() ? EdgeShades{colours.color(QPalette::Shadow), colours.color(QPalette::Light),
+                              colours.color(QPalette::Dark), colours.color(QPalette::Button)}
+                 : EdgeShades{colours.color(QPalette::Light), colours.color(QPalette::Shadow),
+                              colours.color(QPalette::Button), colours.color(QPalette::Dark)};
+    drawEdge(painter, rect(), shades);
 
     constexpr int edge = 3;
     // A caption of two lines may use the full height; only the edge clips it.

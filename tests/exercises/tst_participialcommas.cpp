@@ -1,5 +1,6 @@
 #include "frame/documentview.h"
 #include "frame/paragraphlayout.h"
+#include "frame/textbox.h"
 #include "support/shelltest.h"
 
 #include <QClipboard>
@@ -259,10 +260,10 @@ void ParticipialCommasTest::boxLook()
 {
     shell().move(1, 13);
     for (const QString &name : allBoxes) {
-        auto *box = qobject_cast<QLineEdit *>(control(13, name));
+        auto *box = qobject_cast<TextBox *>(control(13, name));
         QVERIFY2(box, qPrintable(name));
         QCOMPARE(box->size(), QSize(10, 24));
-        QVERIFY(!box->hasFrame());
+        QVERIFY(!box->hasBorder());
         QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QVERIFY(box->font().bold());
         QCOMPARE(box->text(), QString());

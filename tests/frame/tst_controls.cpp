@@ -17,6 +17,8 @@ private Q_SLOTS:
     void buttonFaceIsTheTableColour();
     void disabledCaptionIsGrey_data();
     void disabledCaptionIsGrey();
+    void textBoxEdge_data();
+    void textBoxEdge();
     void keyboardFocusFrameShowsOnEveryFace_data();
     void keyboardFocusFrameShowsOnEveryFace();
 };
@@ -91,6 +93,38 @@ void ControlsTest::disabledCaptionIsGrey()
     QVERIFY2(enabledInk < 60, qPrintable(QString::number(enabledInk)));
     QVERIFY2(disabledInk > enabledInk + 60,
              qPrintable(QStringLiteral("%1 vs %2").arg(disabledInk).arg(enabledInk)));
+}
+
+void ControlsTest::textBoxEdge_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("bordered");
+    QTest::newRow("variant field") << 9 << "Text2" << true;
+    QTest::newRow("answer box on yellow") << 21 << "Text1(0)" << true;
+    QTest::newRow("comma box, no border") << 13 << "Text1" << false;
+}
+
+// A bordered box shows the classic sunken edge: grey above and left, white
+// below and right, whatever its own colour.
+void ControlsTest::textBoxEdge()
+{
+    QFETCH(int, number);
+    QFETCH(QString, box);
+    QFETCH(bool, bordered);
+    shell().move(1, number);
+    QWidget *target = control(number, box);
+    const QImage picture = target->grab().toImage();
+    const int middle = picture.height() / 2;
+    const QColor left = picture.pixelColor(0, middle);
+    const QColor right = picture.pixelColor(picture.width() - 1, middle);
+    if (bordered) {
+        QCOMPARE(left, QColor(160, 160, 160));
+        QCOMPARE(right, QColor(255, 255, 255));
+    } else {
+        QCOMPARE(left, background(target));
+        QCOMPARE(right, background(target));
+    }
 }
 
 void ControlsTest::keyboardFocusFrameShowsOnEveryFace_data()
