@@ -8,9 +8,9 @@ namespace parta {
 // top, "Задание:" and the task text beside it. Only what varies from window
 // to window is left to the caller.
 
-// The title: bordered, centred.
+// A title: bordered, centred. The rule windows open with one too.
 constexpr LabelRow titleRow(const char *name, TwipsRect rect, const char *caption, FontLook font,
-                            Rgb background, Rgb text)
+                            Rgb background, Rgb text = {0, 0, 0})
 {
     return {.name = name,
             .rect = rect,

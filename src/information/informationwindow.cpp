@@ -2,6 +2,7 @@
 
 #include "frame/build.h"
 #include "frame/button.h"
+#include "frame/headerrows.h"
 #include "frame/label.h"
 #include "frame/window.h"
 #include "shell/shell.h"
@@ -55,19 +56,6 @@ constexpr WindowLook ruleWindow(int number, const char *caption, TwipsSize clien
     return {number, caption, client, background, TitleBar::Fixed, WindowIcon::Information};
 }
 
-constexpr LabelRow ruleTitle(const char *name, TwipsRect rect, const char *caption, FontLook font,
-                             Rgb background, Rgb text = {0, 0, 0})
-{
-    return {.name = name,
-            .rect = rect,
-            .caption = caption,
-            .font = font,
-            .background = background,
-            .text = text,
-            .border = true,
-            .alignment = Align::Centre};
-}
-
 constexpr FontLook bold(Face face, double points)
 {
     return {face, points, Weight::Bold};
@@ -86,16 +74,16 @@ const std::array<InformationWindowData, 24> windows = {{
 
     // Rules
     rule(ruleWindow(12, "Правило", {6240, 5010}, {128, 255, 255}),
-         ruleTitle("Label1", {480, 120, 5175, 495}, "Связь слов в словосочетании",
-                   bold(Face::TimesNewRoman, 15.75), {0, 255, 0}, {192, 0, 192}),
+         titleRow("Label1", {480, 120, 5175, 495}, "Связь слов в словосочетании",
+                  bold(Face::TimesNewRoman, 15.75), {0, 255, 0}, {192, 0, 192}),
          {.name = "OLE2",
           .rect = {210, 810, 5775, 3135},
           .background = {255, 255, 128},
           .document = ":/content/rule-word-connection.html"},
          {"Command1", {4560, 4200, 1455, 495}, "ОК", {Face::MsSansSerif, 13.5}, {255, 0, 255}}),
     {.window = {6, "Правило", {6150, 4560}, {0, 255, 255}, TitleBar::Resizable, WindowIcon::Information},
-     .title = ruleTitle("Label1", {240, 360, 5625, 735}, "Выделение причастного оборота запятыми",
-                        bold(Face::TimesNewRoman, 15.75), {255, 128, 0}),
+     .title = titleRow("Label1", {240, 360, 5625, 735}, "Выделение причастного оборота запятыми",
+                       bold(Face::TimesNewRoman, 15.75), {255, 128, 0}),
      .textLabel = LabelRow{.name = "Label2",
                            .rect = {360, 1560, 5340, 1665},
                            .font = {Face::TimesNewRoman, 15.75},
@@ -106,40 +94,40 @@ const std::array<InformationWindowData, 24> windows = {{
      .button =
          {"Command1", {4200, 3720, 1695, 495}, "OK", bold(Face::TimesNewRoman, 15.75), {255, 128, 255}}},
     rule(ruleWindow(15, " Правило", {8100, 6255}, {255, 192, 128}),
-         ruleTitle("Label1", {1320, 240, 5415, 495}, "Виды сказуемого", bold(Face::TimesNewRoman, 18),
-                   {255, 128, 255}),
+         titleRow("Label1", {1320, 240, 5415, 495}, "Виды сказуемого", bold(Face::TimesNewRoman, 18),
+                  {255, 128, 255}),
          {.name = "OLE1",
           .rect = {210, 930, 7695, 4575},
           .background = {255, 255, 128},
           .document = ":/content/rule-predicate-kinds.html"},
          {"Command1", {6240, 5640, 1575, 495}, "OK", bold(Face::TimesNewRoman, 15.75), {0, 192, 0}}),
     rule(ruleWindow(17, "Правило", {7545, 5910}, {7, 174, 245}),
-         ruleTitle("Label1", {150, 120, 7275, 675}, "НЕ с причастиями и деепричастиями",
-                   bold(Face::MsSansSerif, 18), {0, 255, 0}),
+         titleRow("Label1", {150, 120, 7275, 675}, "НЕ с причастиями и деепричастиями",
+                  bold(Face::MsSansSerif, 18), {0, 255, 0}),
          {.name = "OLE1",
           .rect = {240, 930, 6975, 4215},
           .background = {255, 255, 128},
           .document = ":/content/rule-negation.html"},
          {"Command1", {5880, 5400, 1455, 375}, "OK", bold(Face::MsSansSerif, 13.5), {255, 0, 255}}),
     rule(ruleWindow(19, "Правило", {8295, 6105}, {255, 192, 192}),
-         ruleTitle("Label1", {1320, 120, 5415, 495}, "Односоставные предложения",
-                   bold(Face::TimesNewRoman, 18), {255, 255, 0}),
+         titleRow("Label1", {1320, 120, 5415, 495}, "Односоставные предложения",
+                  bold(Face::TimesNewRoman, 18), {255, 255, 0}),
          {.name = "OLE1",
           .rect = {90, 690, 8055, 4815},
           .background = {128, 255, 255},
           .document = ":/content/rule-one-member-sentences.html"},
          {"Command1", {6600, 5640, 1335, 375}, "OK", bold(Face::MsSansSerif, 13.5), {0, 255, 0}}),
     rule(ruleWindow(22, "Правило", {5895, 4290}, {181, 248, 5}),
-         ruleTitle("Label1", {120, 120, 5535, 855}, "Гласные перед н в страдательных причастиях",
-                   {Face::Arial, 15.75}, {255, 128, 255}, {0, 64, 0}),
+         titleRow("Label1", {120, 120, 5535, 855}, "Гласные перед н в страдательных причастиях",
+                  {Face::Arial, 15.75}, {255, 128, 255}, {0, 64, 0}),
          {.name = "OLE1",
           .rect = {120, 1080, 5655, 2535},
           .background = {128, 255, 255},
           .document = ":/content/rule-passive-vowels.html"},
          {"Command1", {4680, 3720, 975, 375}, "OK", bold(Face::TimesNewRoman, 14.25), {255, 128, 0}}),
     rule(ruleWindow(24, "Правило", {7695, 6315}, {0, 255, 255}),
-         ruleTitle("Label3", {360, 240, 6975, 615}, "Тире между подлежащим и сказуемым",
-                   bold(Face::TimesNewRoman, 18), {0, 255, 0}, {0, 0, 64}),
+         titleRow("Label3", {360, 240, 6975, 615}, "Тире между подлежащим и сказуемым",
+                  bold(Face::TimesNewRoman, 18), {0, 255, 0}, {0, 0, 64}),
          {.name = "OLE1",
           .rect = {90, 1050, 7455, 4605},
           .background = {255, 255, 0},
