@@ -13,6 +13,18 @@
 
 namespace parta {
 
+namespace {
+
+// Lays a document out to a width. Setting a width lays the whole document out
+// again even when it is the width it has, so that is left alone.
+void layOutToWidth(QTextDocument &document, qreal width)
+{
+    if (document.textWidth() != width)
+        document.setTextWidth(width);
+}
+
+} // namespace
+
 DocumentView::DocumentView(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
@@ -60,7 +72,7 @@ QSizeF DocumentView::documentSize() const
         return paragraphLayout->size();
     if (!document)
         return {};
-    document->setTextWidth(width());
+    layOutToWidth(*document, width());
     return document->size();
 }
 
@@ -77,7 +89,7 @@ QRectF DocumentView::textRect(int position, int length) const
         return paragraphLayout->textRect(position, length);
     if (!document || position < 0 || length < 0)
         return {};
-    document->setTextWidth(width());
+    layOutToWidth(*document, width());
     const QTextBlock block = document->findBlock(position);
     if (!block.isValid() || position >= block.position() + block.length())
         return {};
@@ -110,14 +122,14 @@ void DocumentView::paintEvent(QPaintEvent *)
     if (picture && picture->isValid())
         picture->render(&painter, QRectF(rect()));
     if (shadowDocument) {
-        shadowDocument->setTextWidth(width());
+        layOutToWidth(*shadowDocument, width());
         painter.save();
         painter.translate(1, 1);
         shadowDocument->drawContents(&painter, QRectF(rect()));
         painter.restore();
     }
     if (document) {
-        document->setTextWidth(width());
+        layOutToWidth(*document, width());
         document->drawContents(&painter, QRectF(rect()));
     }
     if (paragraphLayout) {

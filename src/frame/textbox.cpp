@@ -2,6 +2,7 @@
 
 #include "edges.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <limits>
@@ -23,6 +24,22 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     // The style draws no frame: the box draws its own edge.
     QLineEdit::setFrame(false);
     setBorder(true);
+    coverWhenOpaque();
+}
+
+void TextBox::coverWhenOpaque()
+{
+    // Without the style's frame the box fills all of its place with its
+    // background colour; when that colour is opaque, nothing under the box
+    // needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent, palette().color(QPalette::Base).alpha() == 255);
+}
+
+void TextBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        coverWhenOpaque();
+    QLineEdit::changeEvent(event);
 }
 
 void TextBox::setBorder(bool bordered)

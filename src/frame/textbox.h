@@ -18,8 +18,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void coverWhenOpaque();
+
     bool border = true;
 };
 

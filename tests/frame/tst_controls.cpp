@@ -1,6 +1,9 @@
+#include "frame/button.h"
 #include "support/shelltest.h"
 
 #include <QImage>
+#include <QPixmap>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -21,6 +24,12 @@ private Q_SLOTS:
     void textBoxEdge();
     void keyboardFocusFrameShowsOnEveryFace_data();
     void keyboardFocusFrameShowsOnEveryFace();
+    void controlCoversItsPlace_data();
+    void controlCoversItsPlace();
+    void buttonShowsWhatChanged_data();
+    void buttonShowsWhatChanged();
+    void clickedButtonComesUpWithWhatTheClickChanged_data();
+    void clickedButtonComesUpWithWhatTheClickChanged();
 };
 
 namespace {
@@ -42,6 +51,53 @@ int darkestInk(QWidget *control)
             darkest = std::min(darkest, qGray(picture.pixel(x, y)));
     }
     return darkest;
+}
+
+// What a button may change between two paints.
+enum class ButtonChange { Caption, FaceColour, CaptionColour, FontSize, Size, Disabled, Pressed };
+
+// A button of the footers: "Проверить" on orange, 121 by 49 pixels.
+void setUpFooterButton(Button &button)
+{
+    QPalette colours = button.palette();
+    colours.setColor(QPalette::Button, QColor(255, 128, 0));
+    button.setPalette(colours);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPointSizeF(18);
+    button.setFont(font);
+    button.resize(121, 49);
+}
+
+void change(Button &button, ButtonChange what)
+{
+    QPalette colours = button.palette();
+    QFont font = button.font();
+    switch (what) {
+    case ButtonChange::Caption:
+        button.setText(QStringLiteral("Задание"));
+        break;
+    case ButtonChange::FaceColour:
+        colours.setColor(QPalette::Button, QColor(0, 255, 0));
+        button.setPalette(colours);
+        break;
+    case ButtonChange::CaptionColour:
+        colours.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+        button.setPalette(colours);
+        break;
+    case ButtonChange::FontSize:
+        font.setPointSizeF(12);
+        button.setFont(font);
+        break;
+    case ButtonChange::Size:
+        button.resize(161, 49);
+        break;
+    case ButtonChange::Disabled:
+        button.setEnabled(false);
+        break;
+    case ButtonChange::Pressed:
+        button.setDown(true);
+        break;
+    }
 }
 
 } // namespace
@@ -171,6 +227,127 @@ void ControlsTest::keyboardFocusFrameShowsOnEveryFace()
     const auto byKeyboard = frameInk();
     QVERIFY2(byKeyboard.first > byMouse.first + 20, qPrintable(QString::number(byKeyboard.first)));
     QVERIFY2(byKeyboard.second > byMouse.second + 20, qPrintable(QString::number(byKeyboard.second)));
+}
+
+void ControlsTest::controlCoversItsPlace_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("variant field") << 9 << "Text2" << false;
+    QTest::newRow("answer box on yellow") << 21 << "Text1(0)" << false;
+    QTest::newRow("comma box, no border") << 13 << "Text1" << false;
+    QTest::newRow("button") << 1 << "Command1" << false;
+    QTest::newRow("button pressed") << 1 << "Command1" << true;
+    QTest::newRow("button disabled") << 14 << "Command4" << false;
+}
+
+// Boxes and buttons paint every pixel of their place, so that what lies under
+// them is not painted first. Drawn on a sheet of a colour no control uses,
+// none of the sheet shows.
+void ControlsTest::controlCoversItsPlace()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    QFETCH(bool, pressed);
+    if (number != 1)
+        shell().move(1, number);
+    QWidget *target = this->control(number, control);
+    if (auto *button = qobject_cast<QAbstractButton *>(target))
+        button->setDown(pressed);
+    const QColor sheet(1, 2, 3);
+    QPixmap picture(target->size());
+    picture.fill(sheet);
+    target->render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QImage image = picture.toImage();
+    int uncovered = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            uncovered += image.pixelColor(x, y) == sheet;
+    }
+    QCOMPARE(uncovered, 0);
+}
+
+void ControlsTest::buttonShowsWhatChanged_data()
+{
+    QTest::addColumn<ButtonChange>("change");
+    QTest::newRow("caption") << ButtonChange::Caption;
+    QTest::newRow("face colour") << ButtonChange::FaceColour;
+    QTest::newRow("caption colour") << ButtonChange::CaptionColour;
+    QTest::newRow("font size") << ButtonChange::FontSize;
+    QTest::newRow("size") << ButtonChange::Size;
+    QTest::newRow("disabled") << ButtonChange::Disabled;
+    QTest::newRow("pressed") << ButtonChange::Pressed;
+}
+
+// A button painted once and then changed looks exactly like a button that
+// was made in its new state: nothing of the old face is shown again.
+void ControlsTest::buttonShowsWhatChanged()
+{
+    QFETCH(ButtonChange, change);
+    Button changed(QStringLiteral("Проверить"));
+    setUpFooterButton(changed);
+    const QImage before = changed.grab().toImage();
+    ::change(changed, change);
+    const QImage after = changed.grab().toImage();
+
+    Button fresh(QStringLiteral("Проверить"));
+    setUpFooterButton(fresh);
+    ::change(fresh, change);
+    QCOMPARE(after, fresh.grab().toImage());
+    QVERIFY(after != before);
+
+    // And back: the first face again, as first drawn.
+    if (change == ButtonChange::Pressed) {
+        changed.setDown(false);
+        QCOMPARE(changed.grab().toImage(), before);
+    }
+}
+
+void ControlsTest::clickedButtonComesUpWithWhatTheClickChanged_data()
+{
+    QTest::addColumn<bool>("disables");
+    QTest::addColumn<bool>("deletes");
+    QTest::newRow("new caption") << false << false;
+    QTest::newRow("new caption, disabled") << true << false;
+    QTest::newRow("deleted by its own click") << false << true;
+}
+
+// A click paints the button up together with what the click changed: after
+// the events, the button shows its new state and paints again as before.
+void ControlsTest::clickedButtonComesUpWithWhatTheClickChanged()
+{
+    QFETCH(bool, disables);
+    QFETCH(bool, deletes);
+    QWidget window;
+    window.resize(300, 100);
+    auto *button = new Button(QStringLiteral("Проверить"), &window);
+    setUpFooterButton(*button);
+    QPointer<Button> alive(button);
+    connect(button, &QAbstractButton::clicked, button, [button, disables, deletes] {
+        if (deletes) {
+            delete button;
+            return;
+        }
+        button->setText(QStringLiteral("Задание"));
+        button->setEnabled(!disables);
+    });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    if (deletes) {
+        QVERIFY(alive.isNull());
+        return;
+    }
+    QVERIFY(button->updatesEnabled());
+    QVERIFY(!button->isDown());
+
+    Button fresh(QStringLiteral("Задание"));
+    setUpFooterButton(fresh);
+    fresh.setEnabled(!disables);
+    QCOMPARE(button->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             fresh.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(ControlsTest)
