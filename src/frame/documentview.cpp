@@ -37,8 +37,7 @@ void DocumentView::setPicture(const QString &resource)
 {
     sourceName = resource;
     delete picture;
-    picture = nullptr;
-    prepared.reset();
+    picture = new QSvgRenderer(resource, this);
     update();
 }
 
@@ -111,45 +110,8 @@ QRectF DocumentView::textRect(int position, int length) const
 
 bool DocumentView::hasContent() const
 {
-    const bool showsPicture =
-        !sourceName.isEmpty() && (!preparedPicture().isNull() || pictureRenderer().isValid());
-    return showsPicture || (document && !document->isEmpty()) ||
+    return (picture && picture->isValid()) || (document && !document->isEmpty()) ||
            (paragraphLayout && !paragraphLayout->text().isEmpty());
-}
-
-const QPixmap &DocumentView::preparedPicture() const
-{
-    if (!prepared) {
-        QString name = sourceName;
-        if (name.endsWith(QStringLiteral(".svg")))
-            name.replace(name.size() - 4, 4, QStringLiteral(".png"));
-        // A missing file gives a null pixmap.
-        prepared = name == sourceName ? QPixmap() : QPixmap(name, "PNG");
-    }
-    return *prepared;
-}
-
-QSvgRenderer &DocumentView::pictureRenderer() const
-{
-    if (!picture)
-        picture = new QSvgRenderer(sourceName, const_cast<DocumentView *>(this));
-    return *picture;
-}
-
-void DocumentView::drawPicture(QPainter &painter) const
-{
-    // The prepared copy was rendered at the picture's own size, one pixel to a
-    // pixel; at any other size or scale the SVG is drawn.
-    if (devicePixelRatioF() == 1.0) {
-        const QPixmap &copy = preparedPicture();
-        if (!copy.isNull() && copy.size() == size()) {
-            painter.drawPixmap(0, 0, copy);
-            return;
-        }
-    }
-    QSvgRenderer &renderer = pictureRenderer();
-    if (renderer.isValid())
-        renderer.render(&painter, QRectF(rect()));
 }
 
 void DocumentView::paintEvent(QPaintEvent *)
@@ -157,8 +119,8 @@ void DocumentView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (!sourceName.isEmpty())
-        drawPicture(painter);
+    if (picture && picture->isValid())
+        picture->render(&painter, QRectF(rect()));
     if (shadowDocument) {
         layOutToWidth(*shadowDocument, width());
         painter.save();

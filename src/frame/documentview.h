@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QColor>
-#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class QSvgRenderer;
 class QTextDocument;
@@ -25,9 +23,7 @@ public:
     explicit DocumentView(QWidget *parent);
     ~DocumentView() override;
 
-    // A picture from the program's resources (an SVG file), drawn to fill the
-    // view. Where the build prepared the picture at its own size (a PNG file of
-    // the same name), a view of that size copies it instead of drawing the SVG.
+    // A picture from the program's resources, drawn to fill the view.
     void setPicture(const QString &resource);
     // A formatted document, laid out to the view's width; with a shadow, a grey
     // copy of its letters lies one pixel down and to the right.
@@ -56,14 +52,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void drawPicture(QPainter &painter) const;
-    const QPixmap &preparedPicture() const;
-    QSvgRenderer &pictureRenderer() const;
-
     QString sourceName;
-    // Both are read the first time the picture is drawn, and only when needed.
-    mutable std::optional<QPixmap> prepared;
-    mutable QSvgRenderer *picture = nullptr;
+    QSvgRenderer *picture = nullptr;
     QTextDocument *document = nullptr;
     QTextDocument *shadowDocument = nullptr;
     std::unique_ptr<ParagraphLayout> paragraphLayout;

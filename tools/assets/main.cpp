@@ -2,7 +2,6 @@
 // costs neither a font nor an SVG rendering at run time.
 //   parta-assets outline SOURCE.svg OUTPUT.svg   lettering as outlines
 //   parta-assets icon SOURCE.svg SIZE OUTPUT.png  an icon rendered at SIZE pixels
-//   parta-assets picture SOURCE.svg OUTPUT.png    a picture rendered at its own size
 
 #include "core/fonts.h"
 #include "outline.h"
@@ -32,25 +31,6 @@ QString renderIcon(const QString &sourcePath, int size, const QString &outputPat
     return {};
 }
 
-// Renders the picture at its own size as a picture view draws it, on a
-// transparent ground: the view's own background shows through.
-QString renderPicture(const QString &sourcePath, const QString &outputPath)
-{
-    QSvgRenderer renderer(sourcePath);
-    if (!renderer.isValid())
-        return QStringLiteral("cannot read %1").arg(sourcePath);
-    QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer.render(&painter, QRectF(image.rect()));
-    painter.end();
-    if (!image.save(outputPath))
-        return QStringLiteral("cannot write %1").arg(outputPath);
-    return {};
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,14 +39,11 @@ int main(int argc, char *argv[])
     parta::registerFontSubstitutions();
     const QStringList arguments = QCoreApplication::arguments();
     QString error =
-        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT.png"
-                       " | picture SOURCE.svg OUTPUT.png");
+        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT.png");
     if (arguments.size() == 4 && arguments[1] == u"outline")
         error = outlineLettering(arguments[2], arguments[3]);
     else if (arguments.size() == 5 && arguments[1] == u"icon")
         error = renderIcon(arguments[2], arguments[3].toInt(), arguments[4]);
-    else if (arguments.size() == 4 && arguments[1] == u"picture")
-        error = renderPicture(arguments[2], arguments[3]);
     if (!error.isEmpty()) {
         QTextStream(stderr) << "parta-assets: " << error << '\n';
         return 1;
