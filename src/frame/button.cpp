@@ -5,61 +5,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 
-#include <cmath>
-
 namespace parta {
-
-// Everything a button's face is drawn from.
-struct Button::Face {
-    QSize size;
-    qreal pixelRatio;
-    bool down;
-    bool enabled;
-    bool focusFrame;
-    QString caption;
-    QFont font;
-    QColor button;
-    QColor light;
-    QColor shadow;
-    QColor dark;
-    QColor captionColour;
-
-    bool operator==(const Face &) const = default;
-};
-
-void Button::drawFace(QPainter &painter, const Face &face)
-{
-    const QRect rect(QPoint(0, 0), face.size);
-    painter.fillRect(rect.adjusted(2, 2, -2, -2), face.button);
-    // Raised, or sunken while pressed.
-    const EdgeShades shades = face.down ? EdgeShades{face.shadow, face.light, face.dark, face.button}
-                                        : EdgeShades{face.light, face.shadow, face.button, face.dark};
-    drawEdge(painter, rect, shades);
-
-    constexpr int edge = 3;
-    // A caption of two lines may use the full height; only the edge clips it.
-    QRect captionArea = rect.adjusted(edge, 0, -edge, 0);
-    if (face.down)
-        captionArea.translate(1, 1);
-    painter.setFont(face.font);
-    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    if (face.enabled) {
-        painter.setPen(face.captionColour);
-        painter.drawText(captionArea, flags, face.caption);
-    } else {
-        // Engraved grey, legible on light faces and dark ones alike.
-        painter.setPen(Qt::white);
-        painter.drawText(captionArea.translated(1, 1), flags, face.caption);
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawText(captionArea, flags, face.caption);
-    }
-
-    if (face.focusFrame)
-        drawFocusFrame(painter, rect.adjusted(edge, edge, -edge, -edge));
-}
 
 Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent)
 {
@@ -67,41 +15,37 @@ Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-Button::~Button() = default;
-
 void Button::paintEvent(QPaintEvent *)
 {
-    const QPalette &colours = palette();
-    const Face face{size(),
-                    devicePixelRatioF(),
-                    isDown(),
-                    isEnabled(),
-                    showsKeyboardFocus(this),
-                    text(),
-                    font(),
-                    colours.color(QPalette::Button),
-                    colours.color(QPalette::Light),
-                    colours.color(QPalette::Shadow),
-                    colours.color(QPalette::Dark),
-                    colours.color(QPalette::Active, QPalette::ButtonText)};
-
     QPainter painter(this);
-    // A copy lands on whole device pixels only at a whole scale; at any other
-    // scale the face is drawn in place.
-    if (face.pixelRatio != std::round(face.pixelRatio)) {
-        drawFace(painter, face);
-        return;
+    const QPalette &colours = palette();
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), colours.brush(QPalette::Button));
+    // Raised, or sunken while pressed.
+    const EdgeShades shades =
+        isDown() ? EdgeShades{colours.color(QPalette::Shadow), colours.color(QPalette::Light),
+                              colours.color(QPalette::Dark), colours.color(QPalette::Button)}
+                 : EdgeShades{colours.color(QPalette::Light), colours.color(QPalette::Shadow),
+                              colours.color(QPalette::Button), colours.color(QPalette::Dark)};
+    drawEdge(painter, rect(), shades);
+
+    constexpr int edge = 3;
+    // A caption of two lines may use the full height; only the edge clips it.
+    QRect captionArea = rect().adjusted(edge, 0, -edge, 0);
+    if (isDown())
+        captionArea.translate(1, 1);
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+        caption.draw(painter, captionArea, Qt::AlignCenter, text(), font());
+    } else {
+        // Engraved grey, legible on light faces and dark ones alike.
+        painter.setPen(Qt::white);
+        caption.draw(painter, captionArea.translated(1, 1), Qt::AlignCenter, text(), font());
+        painter.setPen(QColor(128, 128, 128));
+        caption.draw(painter, captionArea, Qt::AlignCenter, text(), font());
     }
-    FaceCopy &copy = copies[face.down ? 1 : 0];
-    if (!copy.face || !(*copy.face == face)) {
-        copy.pixmap = QPixmap(face.size * face.pixelRatio);
-        copy.pixmap.setDevicePixelRatio(face.pixelRatio);
-        QPainter facePainter(&copy.pixmap);
-        drawFace(facePainter, face);
-        facePainter.end();
-        copy.face = std::make_unique<Face>(face);
-    }
-    painter.drawPixmap(0, 0, copy.pixmap);
+
+    if (showsKeyboardFocus(this))
+        drawFocusFrame(painter, rect().adjusted(edge, edge, -edge, -edge));
 }
 
 void Button::keyPressEvent(QKeyEvent *event)

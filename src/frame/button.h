@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QPixmap>
+#include "laidouttext.h"
+
 #include <QPushButton>
-
-#include <array>
-#include <memory>
-
-class QPainter;
 
 namespace parta {
 
@@ -16,15 +12,12 @@ namespace parta {
 // задание") need. A disabled button keeps its face and engraves its caption in
 // grey. Space and Enter press the focused button.
 //
-// The face covers the whole button. The button keeps a copy of its last face
-// up and of its last face pressed, and copies it while nothing it is drawn from
-// (caption, colours, font, size, enabled, focus frame) changes: laying out a
-// caption costs far more than copying it.
+// The face covers the whole button, and the caption is laid out once and drawn
+// from that layout at every paint.
 class Button : public QPushButton {
     Q_OBJECT
 public:
     explicit Button(const QString &text, QWidget *parent = nullptr);
-    ~Button() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,13 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    struct Face;
-    static void drawFace(QPainter &painter, const Face &face);
-    struct FaceCopy {
-        std::unique_ptr<Face> face;
-        QPixmap pixmap;
-    };
-    std::array<FaceCopy, 2> copies; // up, pressed
+    LaidOutText caption;
 };
 
 } // namespace parta
