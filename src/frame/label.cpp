@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOption>
 
 namespace parta {
 
@@ -45,11 +46,23 @@ void Label::keyPressEvent(QKeyEvent *event)
 
 void Label::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
-    if (showsKeyboardFocus(this)) {
-        QPainter painter(this);
-        drawFocusFrame(painter, rect().adjusted(1, 1, -1, -1));
+    // The labels of the windows: plain text, wrapped, no margin nor indent.
+    // Anything else is left to QLabel.
+    const bool laidOutHere =
+        textFormat() == Qt::PlainText && wordWrap() && margin() == 0 && indent() == 0 && isEnabled();
+    if (!laidOutHere)
+        QLabel::paintEvent(event);
+    QPainter painter(this);
+    if (laidOutHere) {
+        drawFrame(&painter);
+        // The colour QLabel's style gives the text.
+        QStyleOption option;
+        option.initFrom(this);
+        painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+        caption.draw(painter, contentsRect(), alignment(), text(), font());
     }
+    if (showsKeyboardFocus(this))
+        drawFocusFrame(painter, rect().adjusted(1, 1, -1, -1));
 }
 
 } // namespace parta

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "laidouttext.h"
+
 #include <QLabel>
 
 #include <functional>
@@ -18,6 +20,10 @@ enum class LabelRole {
 // A label that does something when clicked can be made reachable from the
 // keyboard: Tab reaches it, Space or Enter clicks it, and it shows a focus
 // frame while the keyboard has put the focus on it.
+//
+// A plain, word-wrapped caption is drawn from a layout made once, with the
+// pixels QLabel draws for a label that takes no focus, whether or not this
+// one takes it: marking items repaints many labels at once.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -42,6 +48,7 @@ private:
     bool pressed = false;
     LabelRole labelRole = LabelRole::Text;
     std::function<bool()> checkedState;
+    LaidOutText caption;
 };
 
 } // namespace parta
