@@ -1,6 +1,8 @@
+#include "frame/label.h"
 #include "frame/laidouttext.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void drawsWhatDrawTextDraws();
     void laysOutAgainWhenSomethingChanged_data();
     void laysOutAgainWhenSomethingChanged();
+    void labelDrawsWhatQLabelDraws_data();
+    void labelDrawsWhatQLabelDraws();
 };
 
 namespace {
@@ -116,6 +120,81 @@ void LaidOutTextTest::laysOutAgainWhenSomethingChanged()
     laidOut.draw(painter, rect, Qt::AlignCenter, text, font);
     painter.end();
     QCOMPARE(image, withDrawText(rect, Qt::AlignCenter, text, font));
+}
+
+namespace {
+
+// What a label of the windows may be.
+struct LabelLook {
+    const char *caption = "";
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool border = false;
+    QColor background; // invalid: none
+    bool focusable = false;
+    bool changedAfterFirstPaint = false; // caption, font and size set after a first paint
+};
+
+void setUp(QLabel &label, const LabelLook &look)
+{
+    label.setWordWrap(true);
+    label.setMargin(0);
+    label.setIndent(0);
+    label.setTextFormat(Qt::PlainText);
+    label.setAlignment(look.alignment | Qt::AlignTop);
+    if (look.border) {
+        label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label.setLineWidth(1);
+    }
+    QPalette colours = label.palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    if (look.background.isValid()) {
+        label.setAutoFillBackground(true);
+        colours.setColor(QPalette::Window, look.background);
+    }
+    label.setPalette(colours);
+    label.setFont(serif(14.25));
+    label.resize(160, 60);
+    label.setText(QString::fromUtf8(look.caption));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(LabelLook)
+
+void LaidOutTextTest::labelDrawsWhatQLabelDraws_data()
+{
+    QTest::addColumn<LabelLook>("look");
+    QTest::newRow("one line") << LabelLook{.caption = "Справка"};
+    QTest::newRow("wrapped, centred")
+        << LabelLook{.caption = "Обучающая программа по русскому языку", .alignment = Qt::AlignHCenter};
+    QTest::newRow("right") << LabelLook{.caption = "Ошибки:", .alignment = Qt::AlignRight};
+    QTest::newRow("border and background")
+        << LabelLook{.caption = "красивый дом", .border = true, .background = QColor(255, 255, 0)};
+    QTest::newRow("focusable item") << LabelLook{.caption = "читать книгу", .focusable = true};
+    QTest::newRow("changed after a first paint")
+        << LabelLook{.caption = "Задание:", .alignment = Qt::AlignHCenter, .changedAfterFirstPaint = true};
+}
+
+// A label of the windows draws the pixels a QLabel that takes no focus draws,
+// also when it takes the focus (QLabel would then draw through a text
+// document) and after its caption, font or size changed.
+void LaidOutTextTest::labelDrawsWhatQLabelDraws()
+{
+    QFETCH(LabelLook, look);
+    Label label(QString{});
+    setUp(label, look);
+    if (look.focusable)
+        label.setFocusPolicy(Qt::TabFocus);
+    if (look.changedAfterFirstPaint) {
+        label.setText(QStringLiteral("Ответ"));
+        (void)label.grab();
+        label.setText(QString::fromUtf8(look.caption));
+        label.setFont(serif(14.25));
+        label.resize(160, 60);
+    }
+    QLabel plain;
+    setUp(plain, look);
+    QCOMPARE(label.grab().toImage(), plain.grab().toImage());
 }
 
 QTEST_MAIN(LaidOutTextTest)
