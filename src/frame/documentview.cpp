@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -37,7 +38,8 @@ void DocumentView::setPicture(const QString &resource)
 {
     sourceName = resource;
     delete picture;
-    picture = new QSvgRenderer(resource, this);
+    picture = nullptr;
+    prepared.reset();
     update();
 }
 
@@ -110,8 +112,47 @@ QRectF DocumentView::textRect(int position, int length) const
 
 bool DocumentView::hasContent() const
 {
-    return (picture && picture->isValid()) || (document && !document->isEmpty()) ||
+    const bool showsPicture =
+        !sourceName.isEmpty() && (!preparedPicture().isNull() || pictureRenderer().isValid());
+    return showsPicture || (document && !document->isEmpty()) ||
            (paragraphLayout && !paragraphLayout->text().isEmpty());
+}
+
+const QImage &DocumentView::preparedPicture() const
+{
+    if (prepared)
+        return *prepared;
+    prepared.emplace();
+    if (!sourceName.endsWith(QStringLiteral(".svg")))
+        return *prepared;
+    const QResource pixels(sourceName.chopped(4) + QStringLiteral(".argb"));
+    const qint64 rowBytes = qint64(width()) * 4;
+    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() != rowBytes * height())
+        return *prepared;
+    // The pixels are shown where they lie in the program; only rows that do
+    // not start on a four-byte boundary, as an image needs, are copied.
+    const QImage inPlace(pixels.data(), width(), height(), rowBytes, QImage::Format_ARGB32_Premultiplied);
+    prepared = reinterpret_cast<quintptr>(pixels.data()) % 4 == 0 ? inPlace : inPlace.copy();
+    return *prepared;
+}
+
+QSvgRenderer &DocumentView::pictureRenderer() const
+{
+    if (!picture)
+        picture = new QSvgRenderer(sourceName, const_cast<DocumentView *>(this));
+    return *picture;
+}
+
+void DocumentView::drawPicture(QPainter &painter) const
+{
+    if (devicePixelRatioF() == 1.0 && !preparedPicture().isNull() && preparedPicture().size() == size()) {
+        painter.drawImage(0, 0, preparedPicture());
+        return;
+    }
+    QSvgRenderer &renderer = pictureRenderer();
+    if (renderer.isValid())
+        renderer.render(&painter, QRectF(rect()));
 }
 
 void DocumentView::paintEvent(QPaintEvent *)
@@ -119,8 +160,8 @@ void DocumentView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (picture && picture->isValid())
-        picture->render(&painter, QRectF(rect()));
+    if (!sourceName.isEmpty())
+        drawPicture(painter);
     if (shadowDocument) {
         layOutToWidth(*shadowDocument, width());
         painter.save();

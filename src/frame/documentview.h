@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QSvgRenderer;
 class QTextDocument;
@@ -23,7 +25,10 @@ public:
     explicit DocumentView(QWidget *parent);
     ~DocumentView() override;
 
-    // A picture from the program's resources, drawn to fill the view.
+    // A picture from the program's resources (an SVG file), drawn to fill the
+    // view. Where the build prepared the picture's pixels at its own size (a
+    // file of the same name ending in ".argb"), a view of that size at a scale
+    // of 1 shows those and never reads the SVG.
     void setPicture(const QString &resource);
     // A formatted document, laid out to the view's width; with a shadow, a grey
     // copy of its letters lies one pixel down and to the right.
@@ -52,8 +57,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawPicture(QPainter &painter) const;
+    const QImage &preparedPicture() const;
+    QSvgRenderer &pictureRenderer() const;
+
     QString sourceName;
-    QSvgRenderer *picture = nullptr;
+    // Both are read the first time the picture is drawn, and only when needed.
+    mutable std::optional<QImage> prepared;
+    mutable QSvgRenderer *picture = nullptr;
     QTextDocument *document = nullptr;
     QTextDocument *shadowDocument = nullptr;
     std::unique_ptr<ParagraphLayout> paragraphLayout;

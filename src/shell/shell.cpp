@@ -19,6 +19,7 @@
 static void registerResources()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(pixels);
     Q_INIT_RESOURCE(information);
 }
 

@@ -1,9 +1,12 @@
 #include "frame/button.h"
+#include "frame/documentview.h"
 #include "support/shelltest.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWidget>
 
@@ -30,6 +33,9 @@ private Q_SLOTS:
     void buttonShowsWhatChanged();
     void clickedButtonComesUpWithWhatTheClickChanged_data();
     void clickedButtonComesUpWithWhatTheClickChanged();
+    void pictureLooksLikeItsSource_data();
+    void pictureLooksLikeItsSource();
+    void pictureAtAnotherSizeIsDrawnToThatSize();
 };
 
 namespace {
@@ -348,6 +354,98 @@ void ControlsTest::clickedButtonComesUpWithWhatTheClickChanged()
     fresh.setEnabled(!disables);
     QCOMPARE(button->grab().toImage().convertToFormat(QImage::Format_RGB32),
              fresh.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+namespace {
+
+// The largest difference, over the channels of all pixels, between what a
+// picture view shows and the SVG drawn on the view's background; -1 when
+// the sizes differ.
+int differenceFromSource(DocumentView &view, const QString &source)
+{
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage drawn(view.size(), QImage::Format_RGB32);
+    drawn.fill(view.palette().color(view.backgroundRole()));
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer svg(source);
+    if (!svg.isValid())
+        return -1;
+    svg.render(&painter, QRectF(drawn.rect()));
+    painter.end();
+    if (shown.size() != drawn.size())
+        return -1;
+    int largest = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = drawn.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    return largest;
+}
+
+} // namespace
+
+void ControlsTest::pictureLooksLikeItsSource_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("source");
+    QTest::newRow("Form1 header") << 1 << "OLE1"
+                                  << ":/pictures/header-main.svg";
+    QTest::newRow("Form1 pupil") << 1 << "OLE2"
+                                 << ":/pictures/pupil.svg";
+    QTest::newRow("Form3 header") << 3 << "OLE1"
+                                  << ":/pictures/header-grade7.svg";
+    QTest::newRow("Form4 header") << 4 << "OLE1"
+                                  << ":/pictures/header-grade8.svg";
+    QTest::newRow("Form9 header") << 9 << "OLE1"
+                                  << ":/pictures/header-agreement.svg";
+    QTest::newRow("Form10 header") << 10 << "OLE1"
+                                   << ":/pictures/header-government.svg";
+    QTest::newRow("Form11 header") << 11 << "OLE1"
+                                   << ":/pictures/header-adjacency.svg";
+    QTest::newRow("Form14 header") << 14 << "OLE1"
+                                   << ":/pictures/header-predicate.svg";
+    QTest::newRow("Form20 title") << 20 << "OLE1"
+                                  << ":/pictures/praise-title.svg";
+    QTest::newRow("Form20 subtitle") << 20 << "OLE2"
+                                     << ":/pictures/praise-subtitle.svg";
+}
+
+// A picture view shows its picture as the SVG draws it on the view's
+// background, whether it shows the pixels prepared at build time or draws the
+// SVG itself: no channel of any pixel is more than 3 of 255 off.
+void ControlsTest::pictureLooksLikeItsSource()
+{
+    QFETCH(int, number);
+    QFETCH(QString, view);
+    QFETCH(QString, source);
+    auto *pictureView = qobject_cast<DocumentView *>(control(number, view));
+    QVERIFY(pictureView);
+    QCOMPARE(pictureView->source(), source);
+
+    const int largest = differenceFromSource(*pictureView, source);
+    QVERIFY2(largest >= 0 && largest <= 3, qPrintable(QString::number(largest)));
+}
+
+// A view of another size than the picture's own draws the SVG to that size,
+// whether it is first shown at it or resized to it.
+void ControlsTest::pictureAtAnotherSizeIsDrawnToThatSize()
+{
+    const QString source = QStringLiteral(":/pictures/pupil.svg");
+    DocumentView view(nullptr);
+    view.setPicture(source);
+    view.resize(300, 120);
+    QCOMPARE(differenceFromSource(view, source), 0);
+    view.setPicture(source);
+    view.resize(236, 190);
+    QVERIFY(differenceFromSource(view, source) <= 3);
+    view.resize(118, 95);
+    QCOMPARE(differenceFromSource(view, source), 0);
 }
 
 QTEST_MAIN(ControlsTest)

@@ -2,10 +2,12 @@
 // costs neither a font nor an SVG rendering at run time.
 //   parta-assets outline SOURCE.svg OUTPUT.svg   lettering as outlines
 //   parta-assets icon SOURCE.svg SIZE OUTPUT.png  an icon rendered at SIZE pixels
+//   parta-assets picture SOURCE.svg OUTPUT.argb   a picture's pixels at its own size
 
 #include "core/fonts.h"
 #include "outline.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -31,6 +33,31 @@ QString renderIcon(const QString &sourcePath, int size, const QString &outputPat
     return {};
 }
 
+// Renders the picture at its own size as a picture view draws it, on a
+// transparent ground, and writes its pixels as they lie in memory: premultiplied
+// ARGB, four bytes to a pixel, row after row. The view shows them as they are,
+// with nothing to unpack or convert.
+QString renderPicture(const QString &sourcePath, const QString &outputPath)
+{
+    QSvgRenderer renderer(sourcePath);
+    if (!renderer.isValid())
+        return QStringLiteral("cannot read %1").arg(sourcePath);
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(image.rect()));
+    painter.end();
+    QFile output(outputPath);
+    const auto rowBytes = static_cast<qsizetype>(image.width()) * 4;
+    bool written = output.open(QIODevice::WriteOnly);
+    for (int y = 0; written && y < image.height(); ++y)
+        written = output.write(reinterpret_cast<const char *>(image.constScanLine(y)), rowBytes) == rowBytes;
+    if (!written)
+        return QStringLiteral("cannot write %1").arg(outputPath);
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -39,11 +66,14 @@ int main(int argc, char *argv[])
     parta::registerFontSubstitutions();
     const QStringList arguments = QCoreApplication::arguments();
     QString error =
-        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT.png");
+        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT.png"
+                       " | picture SOURCE.svg OUTPUT.argb");
     if (arguments.size() == 4 && arguments[1] == u"outline")
         error = outlineLettering(arguments[2], arguments[3]);
     else if (arguments.size() == 5 && arguments[1] == u"icon")
         error = renderIcon(arguments[2], arguments[3].toInt(), arguments[4]);
+    else if (arguments.size() == 4 && arguments[1] == u"picture")
+        error = renderPicture(arguments[2], arguments[3]);
     if (!error.isEmpty()) {
         QTextStream(stderr) << "parta-assets: " << error << '\n';
         return 1;
