@@ -1,10 +1,10 @@
 #include "documentview.h"
 
 #include "paragraphlayout.h"
+#include "rawpixels.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
-#include <QResource>
 #include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -125,15 +125,8 @@ const QImage &DocumentView::preparedPicture() const
     prepared.emplace();
     if (!sourceName.endsWith(QStringLiteral(".svg")))
         return *prepared;
-    const QResource pixels(sourceName.chopped(4) + QStringLiteral(".argb"));
-    const qint64 rowBytes = qint64(width()) * 4;
-    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
-        pixels.size() != rowBytes * height())
-        return *prepared;
-    // The pixels are shown where they lie in the program; only rows that do
-    // not start on a four-byte boundary, as an image needs, are copied.
-    const QImage inPlace(pixels.data(), width(), height(), rowBytes, QImage::Format_ARGB32_Premultiplied);
-    prepared = reinterpret_cast<quintptr>(pixels.data()) % 4 == 0 ? inPlace : inPlace.copy();
+    // The pixels are shown where they lie in the program.
+    prepared = rawPixels(sourceName.chopped(4) + QStringLiteral(".argb"), size());
     return *prepared;
 }
 

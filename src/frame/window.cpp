@@ -1,10 +1,12 @@
 #include "window.h"
 
 #include "build.h"
+#include "rawpixels.h"
 
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
+
+#include <map>
 
 namespace parta {
 
@@ -27,26 +29,25 @@ const char *iconName(WindowIcon icon)
     return nullptr;
 }
 
-// A PNG picture from the resources. Told the format and not to guess it, the
-// reader decodes it itself instead of loading every image format plugin to ask
-// each whether it reads PNG.
-QPixmap readPng(const QString &resource)
-{
-    QImageReader reader(resource, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
-// The icon as pictures rendered at build time, one for each size a title bar or
-// a task switcher asks for: rendering an SVG icon on every show would cost more
-// than the whole window.
+// The icon as pixels rendered at build time, one picture for each size a title
+// bar or a task switcher asks for, made once for each kind of window: an SVG
+// icon would be rendered on every show, and decoding pictures on every window.
 QIcon iconFor(WindowIcon icon)
 {
+    static std::map<WindowIcon, QIcon> made;
+    const auto known = made.find(icon);
+    if (known != made.end())
+        return known->second;
     QIcon result;
     if (const char *name = iconName(icon)) {
-        for (int size : {16, 24, 32, 48, 64})
-            result.addPixmap(readPng(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size)));
+        for (int size : {16, 24, 32, 48, 64}) {
+            const QImage pixels = rawPixels(
+                QStringLiteral(":/icons/%1-%2.argb").arg(QLatin1String(name)).arg(size), {size, size});
+            if (!pixels.isNull())
+                result.addPixmap(QPixmap::fromImage(pixels));
+        }
     }
+    made.emplace(icon, result);
     return result;
 }
 

@@ -2,6 +2,7 @@
 #include "frame/documentview.h"
 #include "support/shelltest.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void pictureLooksLikeItsSource_data();
     void pictureLooksLikeItsSource();
     void pictureAtAnotherSizeIsDrawnToThatSize();
+    void windowIconHasEverySize_data();
+    void windowIconHasEverySize();
 };
 
 namespace {
@@ -446,6 +449,46 @@ void ControlsTest::pictureAtAnotherSizeIsDrawnToThatSize()
     QVERIFY(differenceFromSource(view, source) <= 3);
     view.resize(118, 95);
     QCOMPARE(differenceFromSource(view, source), 0);
+}
+
+void ControlsTest::windowIconHasEverySize_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("sameIconAs"); // 0: none of the windows before
+    QTest::addColumn<QList<int>>("differentFrom");
+    QTest::newRow("Form1, main") << 1 << 0 << QList<int>{};
+    QTest::newRow("Form3, menu") << 3 << 0 << QList<int>{1};
+    QTest::newRow("Form4, menu") << 4 << 3 << QList<int>{1};
+    QTest::newRow("Form9, exercise") << 9 << 0 << QList<int>{1, 3};
+    QTest::newRow("Form21, exercise") << 21 << 9 << QList<int>{1, 3};
+    QTest::newRow("Form2, information") << 2 << 0 << QList<int>{1, 3, 9};
+    QTest::newRow("Form6, information") << 6 << 2 << QList<int>{1, 3, 9};
+}
+
+// A window's icon has a picture for each size title bars and task switchers
+// ask for, none of them blank; windows of one kind share an icon, and the
+// kinds have icons of their own.
+void ControlsTest::windowIconHasEverySize()
+{
+    QFETCH(int, number);
+    QFETCH(int, sameIconAs);
+    QFETCH(QList<int>, differentFrom);
+    const QIcon icon = window(number)->windowIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+    for (const QSize &size : icon.availableSizes()) {
+        const QImage picture = icon.pixmap(size).toImage();
+        int opaque = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                opaque += qAlpha(picture.pixel(x, y)) == 255;
+        }
+        QVERIFY2(opaque > size.width() * size.height() / 4, qPrintable(QString::number(opaque)));
+    }
+    const auto picture = [](const QIcon &of) { return of.pixmap(QSize(32, 32)).toImage(); };
+    if (sameIconAs != 0)
+        QCOMPARE(picture(icon), picture(window(sameIconAs)->windowIcon()));
+    for (int other : differentFrom)
+        QVERIFY(picture(icon) != picture(window(other)->windowIcon()));
 }
 
 QTEST_MAIN(ControlsTest)

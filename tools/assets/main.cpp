@@ -1,8 +1,12 @@
 // Prepares the program's pictures and icons at build time, so that showing them
 // costs neither a font nor an SVG rendering at run time.
 //   parta-assets outline SOURCE.svg OUTPUT.svg   lettering as outlines
-//   parta-assets icon SOURCE.svg SIZE OUTPUT.png  an icon rendered at SIZE pixels
-//   parta-assets picture SOURCE.svg OUTPUT.argb   a picture's pixels at its own size
+//   parta-assets icon SOURCE.svg SIZE OUTPUT    an icon rendered at SIZE pixels
+//   parta-assets picture SOURCE.svg OUTPUT      a picture rendered at its own size
+// An OUTPUT ending in ".argb" gets the raw pixels as they lie in memory:
+// premultiplied ARGB, four bytes a pixel, row after row, which the program
+// shows as they are, with nothing to unpack or convert; any other OUTPUT gets
+// an image file in the format its name says (".png").
 
 #include "core/fonts.h"
 #include "outline.h"
@@ -16,6 +20,25 @@
 
 namespace {
 
+QString save(const QImage &image, const QString &outputPath)
+{
+    bool written = false;
+    if (outputPath.endsWith(QStringLiteral(".argb"))) {
+        const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto rowBytes = static_cast<qsizetype>(pixels.width()) * 4;
+        QFile output(outputPath);
+        written = output.open(QIODevice::WriteOnly);
+        for (int y = 0; written && y < pixels.height(); ++y)
+            written =
+                output.write(reinterpret_cast<const char *>(pixels.constScanLine(y)), rowBytes) == rowBytes;
+    } else {
+        written = image.save(outputPath);
+    }
+    if (!written)
+        return QStringLiteral("cannot write %1").arg(outputPath);
+    return {};
+}
+
 // Renders the icon as Qt's SVG icon engine renders it for a window's title bar.
 QString renderIcon(const QString &sourcePath, int size, const QString &outputPath)
 {
@@ -28,15 +51,11 @@ QString renderIcon(const QString &sourcePath, int size, const QString &outputPat
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    if (!image.save(outputPath))
-        return QStringLiteral("cannot write %1").arg(outputPath);
-    return {};
+    return save(image, outputPath);
 }
 
 // Renders the picture at its own size as a picture view draws it, on a
-// transparent ground, and writes its pixels as they lie in memory: premultiplied
-// ARGB, four bytes to a pixel, row after row. The view shows them as they are,
-// with nothing to unpack or convert.
+// transparent ground.
 QString renderPicture(const QString &sourcePath, const QString &outputPath)
 {
     QSvgRenderer renderer(sourcePath);
@@ -48,14 +67,7 @@ QString renderPicture(const QString &sourcePath, const QString &outputPath)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(image.rect()));
     painter.end();
-    QFile output(outputPath);
-    const auto rowBytes = static_cast<qsizetype>(image.width()) * 4;
-    bool written = output.open(QIODevice::WriteOnly);
-    for (int y = 0; written && y < image.height(); ++y)
-        written = output.write(reinterpret_cast<const char *>(image.constScanLine(y)), rowBytes) == rowBytes;
-    if (!written)
-        return QStringLiteral("cannot write %1").arg(outputPath);
-    return {};
+    return save(image, outputPath);
 }
 
 } // namespace
@@ -66,8 +78,8 @@ int main(int argc, char *argv[])
     parta::registerFontSubstitutions();
     const QStringList arguments = QCoreApplication::arguments();
     QString error =
-        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT.png"
-                       " | picture SOURCE.svg OUTPUT.argb");
+        QStringLiteral("usage: parta-assets outline SOURCE.svg OUTPUT.svg | icon SOURCE.svg SIZE OUTPUT"
+                       " | picture SOURCE.svg OUTPUT");
     if (arguments.size() == 4 && arguments[1] == u"outline")
         error = outlineLettering(arguments[2], arguments[3]);
     else if (arguments.size() == 5 && arguments[1] == u"icon")
