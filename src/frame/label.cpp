@@ -44,12 +44,34 @@ void Label::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-void Label::paintEvent(QPaintEvent *event)
+bool Label::drawsItsOwnText() const
 {
     // The labels of the windows: plain text, wrapped, no margin nor indent.
     // Anything else is left to QLabel.
-    const bool laidOutHere =
-        textFormat() == Qt::PlainText && wordWrap() && margin() == 0 && indent() == 0 && isEnabled();
+    return textFormat() == Qt::PlainText && wordWrap() && margin() == 0 && indent() == 0;
+}
+
+bool Label::event(QEvent *event)
+{
+    // QLabel makes a label that takes the focus a text document when it is
+    // first shown, or when it gets the focus, to draw the text with; a label
+    // that draws its own text has no use for one.
+    if (event->type() == QEvent::Polish && drawsItsOwnText())
+        return QFrame::event(event);
+    return QLabel::event(event);
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    if (drawsItsOwnText())
+        QFrame::focusInEvent(event);
+    else
+        QLabel::focusInEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    const bool laidOutHere = drawsItsOwnText() && isEnabled();
     if (!laidOutHere)
         QLabel::paintEvent(event);
     QPainter painter(this);

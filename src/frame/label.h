@@ -43,8 +43,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    bool drawsItsOwnText() const;
+
     bool pressed = false;
     LabelRole labelRole = LabelRole::Text;
     std::function<bool()> checkedState;
