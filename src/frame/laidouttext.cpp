@@ -11,10 +11,6 @@ namespace parta {
 
 void LaidOutText::layOut(const QString &text, const QFont &font, const QSizeF &size)
 {
-    laidOutText = text;
-    laidOutFont = font;
-    laidOutSize = size;
-
     // Line breaks as drawText reads them: a carriage return is a blank.
     QString lines = text;
     for (QChar &c : lines) {
@@ -56,8 +52,18 @@ void LaidOutText::layOut(const QString &text, const QFont &font, const QSizeF &s
 void LaidOutText::draw(QPainter &painter, const QRectF &rect, Qt::Alignment alignment, const QString &text,
                        const QFont &font)
 {
-    if (!layout || text != laidOutText || font != laidOutFont || rect.size() != laidOutSize)
-        layOut(text, font, rect.size());
+    // The font as the painter's device sizes it, as drawText takes it: a
+    // window on a screen of another resolution lays its captions out anew.
+    // (Fonts compare equal whatever resolution they are sized for.)
+    const int resolution = painter.device()->logicalDpiY();
+    if (!layout || text != laidOutText || font != laidOutFont || resolution != laidOutResolution ||
+        rect.size() != laidOutSize) {
+        laidOutText = text;
+        laidOutFont = font;
+        laidOutResolution = resolution;
+        laidOutSize = rect.size();
+        layOut(text, QFont(font, painter.device()), rect.size());
+    }
     if (text.isEmpty())
         return;
 

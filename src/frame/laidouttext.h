@@ -23,7 +23,8 @@ class LaidOutText {
 public:
     // Draws `text` in `font` into `rect`, aligned as `alignment` says and
     // wrapped at word boundaries, in the painter's pen; the text is laid out
-    // again only when the text, the font or the rectangle's size changed.
+    // again only when the text, the font (or the resolution it is drawn at) or
+    // the rectangle's size changed.
     void draw(QPainter &painter, const QRectF &rect, Qt::Alignment alignment, const QString &text,
               const QFont &font);
 
@@ -32,6 +33,7 @@ private:
 
     QString laidOutText;
     QFont laidOutFont;
+    int laidOutResolution = 0;
     QSizeF laidOutSize{-1, -1};
     std::unique_ptr<QTextLayout> layout;
     qreal width = 0;  // of the widest line

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void drawsWhatDrawTextDraws();
     void laysOutAgainWhenSomethingChanged_data();
     void laysOutAgainWhenSomethingChanged();
+    void followsTheResolutionOfTheDevice();
     void labelDrawsWhatQLabelDraws_data();
     void labelDrawsWhatQLabelDraws();
 };
@@ -120,6 +121,39 @@ void LaidOutTextTest::laysOutAgainWhenSomethingChanged()
     laidOut.draw(painter, rect, Qt::AlignCenter, text, font);
     painter.end();
     QCOMPARE(image, withDrawText(rect, Qt::AlignCenter, text, font));
+}
+
+// Drawn on a device of another resolution, as a window on a second screen
+// is, a caption is sized for that device, as drawText sizes it, also after it
+// was drawn at the first resolution.
+void LaidOutTextTest::followsTheResolutionOfTheDevice()
+{
+    const QRect rect(3, 0, 115, 49);
+    const QFont font = serif(12);
+    const QString text = QStringLiteral("Проверить");
+    LaidOutText laidOut;
+    QImage first = sheet();
+    QPainter painter(&first);
+    laidOut.draw(painter, rect, Qt::AlignCenter, text, font);
+    painter.end();
+
+    const auto sharper = [] {
+        QImage image = sheet();
+        image.setDotsPerMeterX(5669); // 144 dots an inch
+        image.setDotsPerMeterY(5669);
+        return image;
+    };
+    QImage image = sharper();
+    painter.begin(&image);
+    laidOut.draw(painter, rect, Qt::AlignCenter, text, font);
+    painter.end();
+    QImage expected = sharper();
+    painter.begin(&expected);
+    painter.setFont(font);
+    painter.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.end();
+    QCOMPARE(image, expected);
+    QVERIFY(image != first);
 }
 
 namespace {
