@@ -363,11 +363,12 @@ namespace {
 
 // The largest difference, over the channels of all pixels, between what a
 // picture view shows and the SVG drawn on the view's background; -1 when
-// the sizes differ.
+// the SVG cannot be read.
 int differenceFromSource(DocumentView &view, const QString &source)
 {
+    // In device pixels, at whatever scale the screen has.
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QImage drawn(view.size(), QImage::Format_RGB32);
+    QImage drawn(shown.size(), QImage::Format_RGB32);
     drawn.fill(view.palette().color(view.backgroundRole()));
     QPainter painter(&drawn);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -376,8 +377,6 @@ int differenceFromSource(DocumentView &view, const QString &source)
         return -1;
     svg.render(&painter, QRectF(drawn.rect()));
     painter.end();
-    if (shown.size() != drawn.size())
-        return -1;
     int largest = 0;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {
