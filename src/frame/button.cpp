@@ -15,6 +15,16 @@ Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool Button::event(QEvent *event)
+{
+    const bool handled = QPushButton::event(event);
+    // Polishing a push button, the style marks it as one that lets what lies
+    // under it show through, and Qt would paint the window under it first.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    return handled;
+}
+
 void Button::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

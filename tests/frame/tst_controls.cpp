@@ -30,6 +30,8 @@ private Q_SLOTS:
     void keyboardFocusFrameShowsOnEveryFace();
     void controlCoversItsPlace_data();
     void controlCoversItsPlace();
+    void repaintedControlLeavesWhatIsUnderItAlone_data();
+    void repaintedControlLeavesWhatIsUnderItAlone();
     void buttonShowsWhatChanged_data();
     void buttonShowsWhatChanged();
     void clickedButtonComesUpWithWhatTheClickChanged_data();
@@ -42,6 +44,20 @@ private Q_SLOTS:
 };
 
 namespace {
+
+// Notes the name of every widget that receives a paint event.
+class PaintCounter : public QObject {
+public:
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.append(watched->objectName());
+        return false;
+    }
+};
 
 // The colour a little inside the left edge of a control, halfway down.
 QColor faceOf(QWidget *control)
@@ -275,6 +291,35 @@ void ControlsTest::controlCoversItsPlace()
             uncovered += image.pixelColor(x, y) == sheet;
     }
     QCOMPARE(uncovered, 0);
+}
+
+void ControlsTest::repaintedControlLeavesWhatIsUnderItAlone_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("variant field") << 9 << "Text2";
+    QTest::newRow("answer box on yellow") << 21 << "Text1(0)";
+    QTest::newRow("button") << 1 << "Command1";
+    QTest::newRow("button over the loaded variant") << 21 << "Command4";
+}
+
+// A box or a button that paints itself anew is all that is painted: neither
+// the window under it nor a control hidden behind it is painted first, as
+// they would be if the style's polish had marked the control see-through.
+void ControlsTest::repaintedControlLeavesWhatIsUnderItAlone()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    if (number != 1)
+        shell().move(1, number);
+    QWidget *target = this->control(number, control);
+    QVERIFY(QTest::qWaitForWindowExposed(target->window()));
+
+    PaintCounter paints;
+    qApp->installEventFilter(&paints);
+    target->repaint();
+    qApp->removeEventFilter(&paints);
+    QCOMPARE(paints.painted, QStringList{control});
 }
 
 void ControlsTest::buttonShowsWhatChanged_data()
