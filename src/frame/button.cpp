@@ -69,6 +69,20 @@ void Button::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
+void Button::focusInEvent(QFocusEvent *event)
+{
+    // Qt paints a button again when it gains the focus. Ours looks the same
+    // unless the focus came from the keyboard and it shows the focus frame;
+    // the paint Qt would add when a window first gets its focus comes right
+    // after the window's first paint, and waits for the screen to take that.
+    if (autoDefault()) {
+        QPushButton::focusInEvent(event);
+        return;
+    }
+    if (showsKeyboardFocus(this))
+        update();
+}
+
 void Button::mouseReleaseEvent(QMouseEvent *event)
 {
     // Qt paints a released button at once, and what the click changes a moment

@@ -63,10 +63,14 @@ bool Label::event(QEvent *event)
 
 void Label::focusInEvent(QFocusEvent *event)
 {
-    if (drawsItsOwnText())
-        QFrame::focusInEvent(event);
-    else
+    if (!drawsItsOwnText()) {
         QLabel::focusInEvent(event);
+        return;
+    }
+    // Such a label looks the same with the focus unless the focus came from
+    // the keyboard and it shows the focus frame.
+    if (showsKeyboardFocus(this))
+        update();
 }
 
 void Label::paintEvent(QPaintEvent *event)

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void controlCoversItsPlace();
     void repaintedControlLeavesWhatIsUnderItAlone_data();
     void repaintedControlLeavesWhatIsUnderItAlone();
+    void focusRepaintsOnlyWhatItChanges_data();
+    void focusRepaintsOnlyWhatItChanges();
     void buttonShowsWhatChanged_data();
     void buttonShowsWhatChanged();
     void clickedButtonComesUpWithWhatTheClickChanged_data();
@@ -320,6 +322,52 @@ void ControlsTest::repaintedControlLeavesWhatIsUnderItAlone()
     target->repaint();
     qApp->removeEventFilter(&paints);
     QCOMPARE(paints.painted, QStringList{control});
+}
+
+void ControlsTest::focusRepaintsOnlyWhatItChanges_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<bool>("repainted");
+    QTest::newRow("button, from the window") << 1 << "Command1" << Qt::ActiveWindowFocusReason << false;
+    QTest::newRow("button, from the mouse") << 1 << "Command2" << Qt::MouseFocusReason << false;
+    QTest::newRow("button, from Tab: focus frame") << 1 << "Command2" << Qt::TabFocusReason << true;
+    QTest::newRow("Справка, from the mouse") << 21 << "Lbl19" << Qt::MouseFocusReason << false;
+    QTest::newRow("Справка, from Tab: focus frame") << 21 << "Lbl19" << Qt::TabFocusReason << true;
+    QTest::newRow("answer box: the cursor") << 21 << "Text1(0)" << Qt::MouseFocusReason << true;
+}
+
+// A control that gains the focus is painted again only when that changes its
+// look: the focus frame from the keyboard, a box's cursor. Qt would paint every
+// control that gains the focus, and a window's first focus would then wait for
+// the screen to take the window's first paint.
+void ControlsTest::focusRepaintsOnlyWhatItChanges()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(bool, repainted);
+    if (number != 1)
+        shell().move(1, number);
+    QWidget *target = this->control(number, control);
+    QWidget *form = window(number);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    // The focus starts nowhere.
+    if (QWidget *focused = QApplication::focusWidget())
+        focused->clearFocus();
+    form->setAttribute(Qt::WA_KeyboardFocusChange, reason == Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+
+    PaintCounter paints;
+    qApp->installEventFilter(&paints);
+    target->setFocus(reason);
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&paints);
+    form->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(paints.painted.contains(control), repainted);
 }
 
 void ControlsTest::buttonShowsWhatChanged_data()
