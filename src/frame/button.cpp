@@ -19,9 +19,14 @@ bool Button::event(QEvent *event)
 {
     const bool handled = QPushButton::event(event);
     // Polishing a push button, the style marks it as one that lets what lies
-    // under it show through, and Qt would paint the window under it first.
-    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
+    // under it show through, and Qt would paint the window under it first;
+    // and as one that looks different under the pointer, and Qt would paint
+    // it whenever the pointer comes or goes. Ours is opaque and has no such
+    // look.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_Hover, false);
+    }
     return handled;
 }
 

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void repaintedControlLeavesWhatIsUnderItAlone();
     void focusRepaintsOnlyWhatItChanges_data();
     void focusRepaintsOnlyWhatItChanges();
+    void pointerPassingOverButtonRepaintsNothing_data();
+    void pointerPassingOverButtonRepaintsNothing();
     void buttonShowsWhatChanged_data();
     void buttonShowsWhatChanged();
     void clickedButtonComesUpWithWhatTheClickChanged_data();
@@ -368,6 +370,41 @@ void ControlsTest::focusRepaintsOnlyWhatItChanges()
     form->setAttribute(Qt::WA_KeyboardFocusChange, false);
     QVERIFY(target->hasFocus());
     QCOMPARE(paints.painted.contains(control), repainted);
+}
+
+void ControlsTest::pointerPassingOverButtonRepaintsNothing_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("main window button") << 1 << "Command1";
+    QTest::newRow("Главное окно of a topic") << 21 << "Command1(0)";
+}
+
+// A button has no look of its own under the pointer, so the pointer coming
+// onto it and leaving it paints nothing.
+void ControlsTest::pointerPassingOverButtonRepaintsNothing()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    if (number != 1)
+        shell().move(1, number);
+    QWidget *target = this->control(number, control);
+    QWidget *form = window(number);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QTest::mouseMove(form, QPoint(1, 1));
+    QCoreApplication::processEvents();
+
+    PaintCounter paints;
+    qApp->installEventFilter(&paints);
+    QTest::mouseMove(target, target->rect().center());
+    QCoreApplication::processEvents();
+    const bool cameOnto = target->underMouse();
+    QTest::mouseMove(form, QPoint(1, 1));
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&paints);
+    QVERIFY(cameOnto);
+    QVERIFY(!target->underMouse());
+    QCOMPARE(paints.painted, QStringList());
 }
 
 void ControlsTest::buttonShowsWhatChanged_data()
