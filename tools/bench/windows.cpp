@@ -4,7 +4,8 @@
 // count as the main window's. Creates every window of the program through the
 // Shell, shows it and waits for its first paint, timing each. Presses
 // "Проверить" (Command4) once in every window that has it and times the check
-// with its repaint. Prints one line per measure:
+// with its repaint. Each measure starts once the X server has handled all that
+// came before it, so that none pays for the screen still taking the last paint. Prints one line per measure:
 //   fonts <ms> <processor ms>
 //   window Form<n> <create ms> <show and first paint ms> <processor ms of both>
 //   check Form<n> <ms> <processor ms> <paints> errors|praise
@@ -19,11 +20,14 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTextStream>
 #include <QWidget>
 
+#include <cstdlib>
 #include <time.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -77,6 +81,17 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+// Waits until the X server has handled every request sent so far, such as
+// putting the last paint on the screen: a round trip.
+void waitForTheServer()
+{
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 QPushButton *button(QWidget *window, const char *name)
 {
     return window->findChild<QPushButton *>(QString::fromUtf8(name));
@@ -100,6 +115,7 @@ int main(int argc, char *argv[])
         out << "fonts " << msSince(timer) << ' ' << threadProcessorMs() - processorStart << '\n';
     }
     for (int number = 1; number <= parta::Shell::windowCount; ++number) {
+        waitForTheServer();
         const double processorStart = threadProcessorMs();
         QElapsedTimer timer;
         timer.start();
@@ -141,6 +157,7 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << window->objectName() << ": no task to check\n";
             continue;
         }
+        waitForTheServer();
         watch.paints = 0;
         const double processorStart = threadProcessorMs();
         QElapsedTimer timer;
