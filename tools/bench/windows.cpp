@@ -1,12 +1,16 @@
-// One round of the benchmark's in-process part, on the real platform. Reads the
-// list of installed fonts, which Qt does once per process the first time
-// anything draws text: a cost of the start, timed apart so that it does not
-// count as the main window's. Creates every window of the program through the
-// Shell, shows it and waits for its first paint, timing each. Presses
-// "Проверить" (Command4) once in every window that has it and times the check
-// with its repaint. Each measure starts once the X server has handled all that
-// came before it, so that none pays for the screen still taking the last paint. Prints one line per measure:
+// One round of the benchmark's in-process part, on the real platform. Two costs
+// that Qt pays once per process are timed apart, so that they do not count as
+// the main window's: reading the list of installed fonts, which Qt does the
+// first time anything draws text, and starting the platform's accessibility
+// bridge (on Linux it asks the session bus whether a screen reader listens),
+// which Qt does the first time a label is given its text. Creates every window
+// of the program through the Shell, shows it and waits for its first paint,
+// timing each. Presses "Проверить" (Command4) once in every window that has it
+// and times the check with its repaint. Each measure starts once the X server
+// has handled all that came before it, so that none pays for the screen still
+// taking the last paint. Prints one line per measure:
 //   fonts <ms> <processor ms>
+//   accessibility <ms> <processor ms>
 //   window Form<n> <create ms> <show and first paint ms> <processor ms of both>
 //   check Form<n> <ms> <processor ms> <paints> errors|praise
 // The processor time is the main thread's, where Qt builds and paints widgets;
@@ -16,6 +20,7 @@
 #include "common/click.h"
 #include "shell/shell.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -92,6 +97,16 @@ void waitForTheServer()
     free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
+// Times a cost Qt pays once per process, and prints it as "<what> <ms> <processor ms>".
+template <typename Step> void timeOnce(QTextStream &out, const char *what, Step step)
+{
+    const double processorStart = threadProcessorMs();
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    out << what << ' ' << msSince(timer) << ' ' << threadProcessorMs() - processorStart << '\n';
+}
+
 QPushButton *button(QWidget *window, const char *name)
 {
     return window->findChild<QPushButton *>(QString::fromUtf8(name));
@@ -107,13 +122,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     parta::Shell shell;
-    {
-        const double processorStart = threadProcessorMs();
-        QElapsedTimer timer;
-        timer.start();
-        QFontDatabase::families();
-        out << "fonts " << msSince(timer) << ' ' << threadProcessorMs() - processorStart << '\n';
-    }
+    timeOnce(out, "fonts", [] { QFontDatabase::families(); });
+    timeOnce(out, "accessibility", [] { QAccessible::isActive(); });
     for (int number = 1; number <= parta::Shell::windowCount; ++number) {
         waitForTheServer();
         const double processorStart = threadProcessorMs();
