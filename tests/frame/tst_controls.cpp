@@ -45,6 +45,9 @@ private Q_SLOTS:
     void pictureAtAnotherSizeIsDrawnToThatSize();
     void windowIconHasEverySize_data();
     void windowIconHasEverySize();
+
+private:
+    QWidget *shownControl();
 };
 
 namespace {
@@ -227,11 +230,7 @@ void ControlsTest::keyboardFocusFrameShowsOnEveryFace_data()
 // only when the focus came from the keyboard.
 void ControlsTest::keyboardFocusFrameShowsOnEveryFace()
 {
-    QFETCH(int, number);
-    QFETCH(QString, control);
-    if (number != 1)
-        shell().move(1, number);
-    QWidget *target = this->control(number, control);
+    QWidget *target = shownControl();
     const auto frameInk = [target] {
         const QImage picture = target->grab().toImage();
         int black = 0;
@@ -246,16 +245,27 @@ void ControlsTest::keyboardFocusFrameShowsOnEveryFace()
         }
         return std::pair{black, white};
     };
-    window(number)->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window(number)));
+    target->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(target->window()));
     target->setFocus(Qt::MouseFocusReason);
     QVERIFY(target->hasFocus());
     const auto byMouse = frameInk();
-    window(number)->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     target->setFocus(Qt::TabFocusReason);
     const auto byKeyboard = frameInk();
     QVERIFY2(byKeyboard.first > byMouse.first + 20, qPrintable(QString::number(byKeyboard.first)));
     QVERIFY2(byKeyboard.second > byMouse.second + 20, qPrintable(QString::number(byKeyboard.second)));
+}
+
+// The control of the current row's "control" column, in the window of its
+// "number" column, which is brought on screen from the main window.
+QWidget *ControlsTest::shownControl()
+{
+    QFETCH(int, number);
+    QFETCH(QString, control);
+    if (number != 1)
+        shell().move(1, number);
+    return this->control(number, control);
 }
 
 void ControlsTest::controlCoversItsPlace_data()
@@ -276,12 +286,8 @@ void ControlsTest::controlCoversItsPlace_data()
 // none of the sheet shows.
 void ControlsTest::controlCoversItsPlace()
 {
-    QFETCH(int, number);
-    QFETCH(QString, control);
     QFETCH(bool, pressed);
-    if (number != 1)
-        shell().move(1, number);
-    QWidget *target = this->control(number, control);
+    QWidget *target = shownControl();
     if (auto *button = qobject_cast<QAbstractButton *>(target))
         button->setDown(pressed);
     const QColor sheet(1, 2, 3);
@@ -312,18 +318,14 @@ void ControlsTest::repaintedControlLeavesWhatIsUnderItAlone_data()
 // they would be if the style's polish had marked the control see-through.
 void ControlsTest::repaintedControlLeavesWhatIsUnderItAlone()
 {
-    QFETCH(int, number);
-    QFETCH(QString, control);
-    if (number != 1)
-        shell().move(1, number);
-    QWidget *target = this->control(number, control);
+    QWidget *target = shownControl();
     QVERIFY(QTest::qWaitForWindowExposed(target->window()));
 
     PaintCounter paints;
     qApp->installEventFilter(&paints);
     target->repaint();
     qApp->removeEventFilter(&paints);
-    QCOMPARE(paints.painted, QStringList{control});
+    QCOMPARE(paints.painted, QStringList{target->objectName()});
 }
 
 void ControlsTest::focusRepaintsOnlyWhatItChanges_data()
@@ -346,14 +348,11 @@ void ControlsTest::focusRepaintsOnlyWhatItChanges_data()
 // the screen to take the window's first paint.
 void ControlsTest::focusRepaintsOnlyWhatItChanges()
 {
-    QFETCH(int, number);
     QFETCH(QString, control);
     QFETCH(Qt::FocusReason, reason);
     QFETCH(bool, repainted);
-    if (number != 1)
-        shell().move(1, number);
-    QWidget *target = this->control(number, control);
-    QWidget *form = window(number);
+    QWidget *target = shownControl();
+    QWidget *form = target->window();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
     // The focus starts nowhere.
@@ -384,12 +383,8 @@ void ControlsTest::pointerPassingOverButtonRepaintsNothing_data()
 // onto it and leaving it paints nothing.
 void ControlsTest::pointerPassingOverButtonRepaintsNothing()
 {
-    QFETCH(int, number);
-    QFETCH(QString, control);
-    if (number != 1)
-        shell().move(1, number);
-    QWidget *target = this->control(number, control);
-    QWidget *form = window(number);
+    QWidget *target = shownControl();
+    QWidget *form = target->window();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QTest::mouseMove(form, QPoint(1, 1));
     QCoreApplication::processEvents();
